@@ -35,6 +35,10 @@ public:
     std::vector<ColumnInfo> tableColumns(const QString& table) override;
     Value lastIdentity() override;
 
+    // Runs native SQLite text unchanged (several statements allowed), for
+    // the parts of a script written for this backend only (e.g. triggers).
+    void executeNative(const QString& sql);
+
     QString path() const;
     // The raw handle (open connections only), for tools and benchmarks.
     sqlite3* handle() const;
