@@ -1,0 +1,71 @@
+#include "app/StartUp.h"
+
+#include "app/SmallDialogs.h"
+#include "app/TFLogin.h"
+#include "app/TFMain.h"
+#include "app/TFSetBGround.h"
+#include "app/TFSetDBConn.h"
+#include "app/TFSetPass.h"
+#include "app/core/Session.h"
+#include "app/core/TDM.h"
+#include "platform/ui/ErrorHandler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QTimer>
+
+namespace tj::app {
+
+void ApplyProgramFont()
+{
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+}
+
+bool OpenDataModule(TDM& dm)
+{
+    return dm.openAtStartup([] { return std::make_unique<TFSetDBConn>(); });
+}
+
+void CreateLongLivedWindows(TFMain& main)
+{
+    ui::ErrorHandler::setReconnect([] { TDM::instance().reconnect(); });
+    ui::ErrorHandler::setTerminate([] { QApplication::exit(1); });
+
+    main.askQuit = [&main] {
+        TFQuit quit(&main);
+        quit.exec();
+        return Session::current().QuitConfirmed;
+    };
+    main.registerWindow(QStringLiteral("TFAbout"), [&main] { (new TFAbout(&main))->exec(); });
+    main.registerWindow(QStringLiteral("TFSetPass"), [&main] {
+        TFSetPass dialog(&main);
+        dialog.exec();
+    });
+    main.registerWindow(QStringLiteral("TFSetBGround"), [&main] {
+        TFSetBGround dialog(&main, &main);
+        dialog.exec();
+    });
+    main.enableRegisteredEntries();
+}
+
+bool RunFirstShow(TFMain& main)
+{
+    const bool ok = main.FormShowFirst([&main] {
+        TFLogin login(&main);
+        return login.exec() == QDialog::Accepted;
+    });
+    if (!ok)
+        return false;
+    main.enableRegisteredEntries();
+    // The navigation map follows once the window has been laid out.
+    QTimer::singleShot(20, &main, [&main] {
+        if (main.navigationMapAction() && main.navigationMapAction()->isChecked())
+            main.ShowNavigationMap(true);
+    });
+    return true;
+}
+
+}  // namespace tj::app

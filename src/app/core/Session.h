@@ -1,0 +1,44 @@
+// Values fixed by the login and the first showing of the main window, read
+// by the rest of the program for the whole run.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace tj::app {
+
+struct Session {
+    QString CurrentAccountSetName;
+    QString CurrentDatabaseName;
+    int CurrentUserId = 0;
+    QString CurrentUserAccount;
+    QString CurrentUserName;
+    QString CurrentUserPhone;
+    int CurrentDepartmentId = 0;
+    QString CurrentDepartmentName;
+    int LoginLogId = 0;
+    QString LoginPassword;
+
+    // Centre parameters, read when the main window is first shown and
+    // updated by the parameter window.
+    QString CentreName;
+    bool StartTimeSet = false;
+    QDateTime SoftwareStartTime;
+    bool MonthEndSettingSet = false;
+    QString MonthEndSetting;
+
+    // Set by the quit dialog when the operator confirms.
+    bool QuitConfirmed = false;
+
+    static Session& current();
+    // Back to the values of a fresh start (tests).
+    static void reset();
+};
+
+// The permission system of this program in the menu registry and grants.
+inline const QString SystemCode = QStringLiteral("M1");
+// Key texts of the text cipher.
+inline const QString ConnectIniKey = QStringLiteral("XXXkbplhgtyuam72618");
+inline const QString PasswordKey = QStringLiteral("pvkoda");
+
+}  // namespace tj::app
