@@ -1,0 +1,73 @@
+// The laid-out pages of a report: every text, line, box and picture with its
+// position in millimetres from the paper's top-left corner. Tests read it
+// (dump), the preview paints it, printing and PDF export send it to a device.
+#pragma once
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+#include <QPen>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+class QPainter;
+class QPrinter;
+
+namespace tj::report {
+
+class ReportError : public std::runtime_error {
+public:
+    explicit ReportError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+struct Element {
+    enum class Kind { Text, Line, Rect, Image };
+    Kind kind = Kind::Text;
+    QRectF rect;        // mm; a line runs from rect.topLeft() to rect.bottomRight()
+    QString text;
+    QFont font;
+    int flags = 0;      // Qt::Alignment and text flags
+    QPen pen;           // width in mm
+    QBrush brush;
+    QImage image;
+};
+
+struct Page {
+    std::vector<Element> elements;
+};
+
+class Document {
+public:
+    QSizeF pageSizeMm{210, 297};
+    std::vector<Page> pages;
+    QString title;
+
+    int pageCount() const { return int(pages.size()); }
+    // All texts of a page in order, for quick checks.
+    QStringList texts(int page) const;
+    // A stable text listing of every element on every page (positions to 0.1 mm).
+    QString dump() const;
+    // Paints one page onto the painter's device, filling the device's page
+    // from its top-left corner; the scale comes from the device resolution.
+    void paintPage(QPainter& painter, int page) const;
+    // One page as a picture of the given resolution.
+    QImage renderPage(int page, double dpi) const;
+};
+
+// Writes the document as a PDF file; throws ReportError on failure.
+void exportPdf(const Document& doc, const QString& path);
+// Sends the document to a printer already set up; throws ReportError when
+// the printer cannot be started.
+void printDocument(const Document& doc, QPrinter& printer);
+// Shows the printer dialog and prints; false when the user cancelled.
+bool printWithDialog(const Document& doc, QWidget* parent);
+
+// Maps the Windows font names used by the layouts (宋体, 微软雅黑, 楷体, 黑体)
+// to installed fonts with Chinese glyphs. Safe to call more than once.
+void installFontSubstitutions();
+
+}  // namespace tj::report
