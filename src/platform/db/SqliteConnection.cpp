@@ -1,0 +1,485 @@
+#include "platform/db/SqliteConnection.h"
+
+#include "platform/db/SqliteFunctions.h"
+#include "platform/db/TsqlDialect.h"
+
+#include <QHash>
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace tj::db {
+
+namespace {
+
+// Translations (and their prepared statements) kept per connection; the
+// cache is emptied when it grows past this many statement texts.
+constexpr int CacheLimit = 400;
+
+struct Compiled {
+    TsqlProgram program;
+    std::vector<sqlite3_stmt*> statements;  // one per step, prepared on first use
+    std::vector<char> ddl;                  // the step changes the schema
+
+    ~Compiled()
+    {
+        for (sqlite3_stmt* s : statements)
+            sqlite3_finalize(s);
+    }
+};
+
+bool startsWithWord(const QString& s, const char* w)
+{
+    return s.startsWith(QLatin1String(w), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+struct SqliteConnection::Impl {
+    QString path;
+    int busyTimeout = 10000;
+    sqlite3* db = nullptr;
+    int depth = 0;
+    Value identity;
+    QHash<QString, std::shared_ptr<Compiled>> cache;
+    QHash<QString, std::vector<ColumnInfo>> columns;
+
+    [[noreturn]] void fail(const char* context = nullptr) const
+    {
+        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("database is not open");
+        if (context)
+            msg = QString::fromUtf8(context) + QStringLiteral(": ") + msg;
+        throw SqlError(msg);
+    }
+
+    void requireOpen() const
+    {
+        if (!db)
+            throw SqlError(QStringLiteral("The connection to the database is not open."));
+    }
+
+    void exec(const char* sql)
+    {
+        char* err = nullptr;
+        if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+            const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
+            sqlite3_free(err);
+            throw SqlError(msg);
+        }
+    }
+
+    std::shared_ptr<Compiled> compile(const QString& sql)
+    {
+        auto it = cache.constFind(sql);
+        if (it != cache.constEnd())
+            return it.value();
+        auto c = std::make_shared<Compiled>();
+        c->program = TsqlDialect::translate(sql);
+        c->statements.assign(c->program.steps.size(), nullptr);
+        for (const TsqlStep& s : c->program.steps)
+            c->ddl.push_back(s.kind == TsqlStep::Kind::SelectInto
+                             || (s.kind == TsqlStep::Kind::Sql
+                                 && (startsWithWord(s.sql, "create") || startsWithWord(s.sql, "drop") || startsWithWord(s.sql, "alter"))));
+        if (cache.size() >= CacheLimit)
+            cache.clear();
+        cache.insert(sql, c);
+        return c;
+    }
+
+    sqlite3_stmt* prepare(const QString& sql, unsigned flags)
+    {
+        const QByteArray u = sql.toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v3(db, u.constData(), int(u.size()), flags, &st, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(st);
+            fail();
+        }
+        return st;
+    }
+
+    static void bind(sqlite3_stmt* st, const std::vector<Value>& params)
+    {
+        const int expected = sqlite3_bind_parameter_count(st);
+        if (expected != int(params.size()))
+            throw SqlError(QStringLiteral("The statement has %1 parameters but %2 values were given.").arg(expected).arg(params.size()));
+        for (int i = 0; i < int(params.size()); ++i) {
+            const Value& v = params[i];
+            switch (v.type()) {
+            case Value::Type::Null: sqlite3_bind_null(st, i + 1); break;
+            case Value::Type::Integer: sqlite3_bind_int64(st, i + 1, v.toInteger()); break;
+            case Value::Type::Real: sqlite3_bind_double(st, i + 1, v.toDouble()); break;
+            case Value::Type::Text: {
+                const QByteArray u = v.toString().toUtf8();
+                sqlite3_bind_text(st, i + 1, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            case Value::Type::Blob: {
+                const QByteArray b = v.toBlob();
+                sqlite3_bind_blob(st, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            }
+        }
+    }
+
+    // Runs one prepared statement to its end; rows go to rs when given.
+    // Returns sqlite3_changes for statements that write.
+    int run(sqlite3_stmt* st, ResultSet* rs)
+    {
+        const int ncol = sqlite3_column_count(st);
+        std::vector<char> money;
+        if (ncol > 0 && rs) {
+            rs->columns.clear();
+            rs->rows.clear();
+            money.resize(ncol);
+            for (int c = 0; c < ncol; ++c) {
+                rs->columns << QString::fromUtf8(sqlite3_column_name(st, c));
+                const char* decl = sqlite3_column_decltype(st, c);
+                money[c] = decl && sqlite3_stricmp(decl, "MONEY") == 0;
+            }
+        }
+        for (;;) {
+            const int rc = sqlite3_step(st);
+            if (rc == SQLITE_ROW) {
+                if (!rs || ncol == 0)
+                    continue;
+                std::vector<Value> row;
+                row.reserve(ncol);
+                for (int c = 0; c < ncol; ++c) {
+                    switch (sqlite3_column_type(st, c)) {
+                    case SQLITE_INTEGER: row.emplace_back(qint64(sqlite3_column_int64(st, c))); break;
+                    case SQLITE_FLOAT: {
+                        const double d = sqlite3_column_double(st, c);
+                        row.emplace_back(money[c] ? Currency::fromDouble(d).toDouble() : d);
+                        break;
+                    }
+                    case SQLITE_TEXT:
+                        row.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                                           sqlite3_column_bytes(st, c)));
+                        break;
+                    case SQLITE_BLOB: {
+                        const void* p = sqlite3_column_blob(st, c);
+                        row.emplace_back(QByteArray(static_cast<const char*>(p), sqlite3_column_bytes(st, c)));
+                        break;
+                    }
+                    default: row.emplace_back(); break;
+                    }
+                }
+                rs->rows.push_back(std::move(row));
+                continue;
+            }
+            if (rc == SQLITE_DONE)
+                break;
+            const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+            throw SqlError(msg);
+        }
+        const int changes = sqlite3_stmt_readonly(st) ? -1 : sqlite3_changes(db);
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        return changes;
+    }
+
+    bool hasIdentity(const QString& table);
+    std::vector<ColumnInfo> tableColumns(const QString& table);
+    void selectInto(const TsqlStep& step, sqlite3_stmt* select);
+    void truncate(const QString& table);
+
+    void begin()
+    {
+        requireOpen();
+        if (depth == 0)
+            exec("BEGIN IMMEDIATE");
+        ++depth;
+    }
+    void commit()
+    {
+        requireOpen();
+        if (depth == 0)
+            throw SqlError(QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+        if (depth == 1 && !sqlite3_get_autocommit(db))
+            exec("COMMIT");  // a failed commit (busy) keeps the transaction open
+        --depth;
+    }
+    void rollback()
+    {
+        requireOpen();
+        if (depth == 0)
+            throw SqlError(QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+        depth = 0;
+        if (!sqlite3_get_autocommit(db))
+            exec("ROLLBACK");
+        columns.clear();
+    }
+
+    int execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs);
+};
+
+std::vector<ColumnInfo> SqliteConnection::Impl::tableColumns(const QString& tableText)
+{
+    const QString table = TsqlDialect::tableName(tableText);
+    const QString key = table.toLower();
+    auto it = columns.constFind(key);
+    if (it != columns.constEnd())
+        return it.value();
+    const bool temp = table.startsWith(QLatin1Char('#'));
+    QString escaped = table;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    sqlite3_stmt* st = prepare(QStringLiteral("PRAGMA %1.table_info(\"%2\")").arg(temp ? QLatin1String("temp") : QLatin1String("main"), escaped), 0);
+    std::vector<ColumnInfo> cols;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        ColumnInfo c;
+        c.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+        const QString decl = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 2))).toLower();
+        c.notNull = sqlite3_column_int(st, 3) != 0;
+        c.primaryKey = sqlite3_column_int(st, 5) != 0;
+        if (decl == QLatin1String("integer") && c.primaryKey) {
+            c.type = QStringLiteral("int");
+            c.identity = true;
+            c.notNull = true;
+        } else if (decl.startsWith(QLatin1String("varchar"))) {
+            c.type = QStringLiteral("varchar");
+            const int open = int(decl.indexOf(QLatin1Char('(')));
+            c.width = open > 0 ? decl.mid(open + 1, decl.size() - open - 2).toInt() : 0;
+        } else if (decl == QLatin1String("blob")) {
+            c.type = QStringLiteral("image");
+        } else if (decl == QLatin1String("integer")) {
+            c.type = QStringLiteral("int");
+        } else {
+            c.type = decl;
+        }
+        cols.push_back(c);
+    }
+    sqlite3_finalize(st);
+    columns.insert(key, cols);
+    return cols;
+}
+
+bool SqliteConnection::Impl::hasIdentity(const QString& table)
+{
+    for (const ColumnInfo& c : tableColumns(table))
+        if (c.identity)
+            return true;
+    return false;
+}
+
+void SqliteConnection::Impl::selectInto(const TsqlStep& step, sqlite3_stmt* select)
+{
+    // The new table takes the select's column names and declared types; text
+    // columns get the text collation, as every table of the database has it.
+    const bool temp = step.table.startsWith(QLatin1Char('#'));
+    QString quotedTable = step.table;
+    quotedTable.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    quotedTable = QLatin1Char('"') + quotedTable + QLatin1Char('"');
+    QStringList defs;
+    const int n = sqlite3_column_count(select);
+    for (int c = 0; c < n; ++c) {
+        QString name = QString::fromUtf8(sqlite3_column_name(select, c));
+        name.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        QString decl = QString::fromUtf8(sqlite3_column_decltype(select, c));
+        const QString low = decl.toLower();
+        if (low == QLatin1String("integer"))
+            decl = QStringLiteral("INT");
+        const bool text = decl.isEmpty() || low.contains(QLatin1String("char")) || low.contains(QLatin1String("text"));
+        defs << QStringLiteral("\"%1\" %2%3").arg(name, decl,
+                                                 text ? QStringLiteral(" COLLATE ") + QLatin1String(TsqlDialect::Collation) : QString());
+    }
+    const QString create = QStringLiteral("CREATE %1TABLE %2 (%3)")
+                               .arg(temp ? QStringLiteral("TEMP ") : QString(), quotedTable, defs.join(QStringLiteral(", ")));
+    exec(create.toUtf8().constData());
+    columns.clear();
+    sqlite3_stmt* ins = prepare(QStringLiteral("INSERT INTO %1 %2").arg(quotedTable, QString::fromUtf8(sqlite3_sql(select))), 0);
+    try {
+        run(ins, nullptr);
+    } catch (...) {
+        sqlite3_finalize(ins);
+        throw;
+    }
+    sqlite3_finalize(ins);
+}
+
+void SqliteConnection::Impl::truncate(const QString& table)
+{
+    const bool temp = table.startsWith(QLatin1Char('#'));
+    QString q = table;
+    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    QString s = q;
+    s.replace(QLatin1Char('\''), QLatin1String("''"));
+    exec(QStringLiteral("DELETE FROM \"%1\"").arg(q).toUtf8().constData());
+    // The identity restarts; the sequence table exists once any table has one.
+    const QString seq = QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE name = 'sqlite_sequence'").arg(temp ? QLatin1String("temp") : QLatin1String("main"));
+    sqlite3_stmt* st = prepare(seq, 0);
+    const bool hasSeq = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    if (hasSeq)
+        exec(QStringLiteral("DELETE FROM %1.sqlite_sequence WHERE name = '%2'").arg(temp ? QLatin1String("temp") : QLatin1String("main"), s).toUtf8().constData());
+}
+
+int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs)
+{
+    requireOpen();
+    const std::shared_ptr<Compiled> c = compile(sql);
+    const auto& steps = c->program.steps;
+    if (params && (steps.size() != 1 || steps.front().kind != TsqlStep::Kind::Sql))
+        throw SqlError(QStringLiteral("Parameters can be given to a single statement only."));
+    int changes = 0;
+    ResultSet scratch;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const TsqlStep& step = steps[i];
+        switch (step.kind) {
+        case TsqlStep::Kind::Begin: begin(); continue;
+        case TsqlStep::Kind::Commit: commit(); continue;
+        case TsqlStep::Kind::Rollback: rollback(); continue;
+        case TsqlStep::Kind::Truncate: truncate(step.table); continue;
+        case TsqlStep::Kind::SelectInto:
+        case TsqlStep::Kind::Sql: break;
+        }
+        sqlite3_stmt*& st = c->statements[i];
+        if (!st)
+            st = prepare(step.sql, c->ddl[i] ? 0 : SQLITE_PREPARE_PERSISTENT);
+        if (step.kind == TsqlStep::Kind::SelectInto) {
+            selectInto(step, st);
+            changes = sqlite3_changes(db);
+            continue;
+        }
+        if (params)
+            bind(st, *params);
+        const bool rowsWanted = rs && sqlite3_column_count(st) > 0;
+        int n;
+        try {
+            n = run(st, rowsWanted ? &scratch : nullptr);
+        } catch (...) {
+            if (step.isInsert)
+                identity = Value();
+            if (c->ddl[i])
+                columns.clear();
+            throw;
+        }
+        if (rowsWanted)
+            *rs = std::move(scratch);
+        if (c->ddl[i]) {
+            columns.clear();
+            // A statement prepared against the old schema is prepared again next time.
+            sqlite3_finalize(st);
+            st = nullptr;
+        }
+        if (step.isInsert)
+            identity = (n > 0 && hasIdentity(step.table)) ? Value(qint64(sqlite3_last_insert_rowid(db))) : Value();
+        if (n >= 0)
+            changes = n;
+    }
+    return changes;
+}
+
+SqliteConnection::SqliteConnection(const QString& path, int busyTimeoutMs) : d(std::make_unique<Impl>())
+{
+    d->path = path;
+    d->busyTimeout = busyTimeoutMs;
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    close();
+}
+
+void SqliteConnection::open()
+{
+    if (d->db)
+        return;
+    sqlite3* db = nullptr;
+    const QByteArray p = d->path.toUtf8();
+    const int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = QStringLiteral("%1: %2").arg(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"), d->path);
+        sqlite3_close(db);
+        throw SqlError(msg);
+    }
+    d->db = db;
+    try {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, d->busyTimeout);
+        if (d->path != QLatin1String(":memory:") && !d->path.isEmpty())
+            d->exec("PRAGMA journal_mode=WAL");
+        sqlfn::registerAll(db, &d->identity);
+    } catch (...) {
+        sqlite3_close(db);
+        d->db = nullptr;
+        throw;
+    }
+}
+
+void SqliteConnection::close()
+{
+    if (!d->db)
+        return;
+    d->cache.clear();
+    d->columns.clear();
+    d->depth = 0;
+    sqlite3_close_v2(d->db);
+    d->db = nullptr;
+}
+
+bool SqliteConnection::isOpen() const
+{
+    return d->db != nullptr;
+}
+
+int SqliteConnection::execute(const QString& sql)
+{
+    return d->execute(sql, nullptr, nullptr);
+}
+
+int SqliteConnection::execute(const QString& sql, const std::vector<Value>& params)
+{
+    return d->execute(sql, &params, nullptr);
+}
+
+ResultSet SqliteConnection::query(const QString& sql)
+{
+    ResultSet rs;
+    d->execute(sql, nullptr, &rs);
+    return rs;
+}
+
+ResultSet SqliteConnection::query(const QString& sql, const std::vector<Value>& params)
+{
+    ResultSet rs;
+    d->execute(sql, &params, &rs);
+    return rs;
+}
+
+void SqliteConnection::executeNative(const QString& sql)
+{
+    d->requireOpen();
+    d->columns.clear();
+    d->exec(sql.toUtf8().constData());
+}
+
+void SqliteConnection::beginTransaction() { d->begin(); }
+void SqliteConnection::commit() { d->commit(); }
+void SqliteConnection::rollback() { d->rollback(); }
+bool SqliteConnection::inTransaction() const { return d->depth > 0; }
+
+std::vector<ColumnInfo> SqliteConnection::tableColumns(const QString& table)
+{
+    d->requireOpen();
+    return d->tableColumns(table);
+}
+
+Value SqliteConnection::lastIdentity()
+{
+    return d->identity;
+}
+
+QString SqliteConnection::path() const
+{
+    return d->path;
+}
+
+sqlite3* SqliteConnection::handle() const
+{
+    return d->db;
+}
+
+}  // namespace tj::db

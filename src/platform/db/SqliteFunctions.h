@@ -1,0 +1,31 @@
+// Functions and collations that give an SQLite connection SQL Server's
+// results for the translated T-SQL (see TsqlDialect).
+#pragma once
+
+#include "platform/db/Value.h"
+
+#include <QString>
+#include <optional>
+
+struct sqlite3;
+
+namespace tj::db::sqlfn {
+
+// Registers everything on a connection; scopeIdentity is read by
+// tj_scope_identity() and must outlive the connection.
+void registerAll(sqlite3* db, const Value* scopeIdentity);
+
+// A date-time as milliseconds since 1900-01-01 00:00:00.000 (the server's
+// day zero), parsed from the text shapes the server accepts; nullopt when
+// the text is no date.
+std::optional<qint64> parseDateTime(const QByteArray& utf8);
+// "yyyy-mm-dd hh:nn:ss.zzz"
+QByteArray formatDateTime(qint64 ms);
+// The local time now in the stored shape.
+QByteArray now();
+
+// Compares text as Chinese_PRC_CI_AS does (case- and width-insensitive,
+// trailing blanks ignored, GBK order).
+int compareText(const char* a, int alen, const char* b, int blen, bool caseSensitive = false);
+
+}  // namespace tj::db::sqlfn
