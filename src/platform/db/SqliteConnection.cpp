@@ -282,8 +282,11 @@ void SqliteConnection::Impl::selectInto(const TsqlStep& step, sqlite3_stmt* sele
         if (low == QLatin1String("integer"))
             decl = QStringLiteral("INT");
         const bool text = decl.isEmpty() || low.contains(QLatin1String("char")) || low.contains(QLatin1String("text"));
+        const bool date = low.contains(QLatin1String("date"));
         defs << QStringLiteral("\"%1\" %2%3").arg(name, decl,
-                                                 text ? QStringLiteral(" COLLATE ") + QLatin1String(TsqlDialect::Collation) : QString());
+                                                 text   ? QStringLiteral(" COLLATE ") + QLatin1String(TsqlDialect::Collation)
+                                                 : date ? QStringLiteral(" COLLATE tj_datetime")
+                                                        : QString());
     }
     const QString create = QStringLiteral("CREATE %1TABLE %2 (%3)")
                                .arg(temp ? QStringLiteral("TEMP ") : QString(), quotedTable, defs.join(QStringLiteral(", ")));

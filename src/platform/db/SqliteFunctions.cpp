@@ -626,6 +626,76 @@ void fnWidth(sqlite3_context* ctx, int, sqlite3_value** argv)
     sqlite3_result_error(ctx, msg.constData(), int(msg.size()));
 }
 
+// '+' as the server evaluates it: null wins, text joins text, a number with
+// text converts the text to a number, numbers add.
+void fnPlus(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    const int ta = sqlite3_value_type(argv[0]), tb = sqlite3_value_type(argv[1]);
+    if (ta == SQLITE_NULL || tb == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const bool textA = ta == SQLITE_TEXT || ta == SQLITE_BLOB, textB = tb == SQLITE_TEXT || tb == SQLITE_BLOB;
+    if (textA && textB) {
+        QByteArray s(reinterpret_cast<const char*>(sqlite3_value_text(argv[0])), sqlite3_value_bytes(argv[0]));
+        s.append(reinterpret_cast<const char*>(sqlite3_value_text(argv[1])), sqlite3_value_bytes(argv[1]));
+        resultText(ctx, s);
+        return;
+    }
+    auto number = [&](sqlite3_value* v, int type, qint64* i, double* d) -> int {
+        if (type == SQLITE_INTEGER) {
+            *i = sqlite3_value_int64(v);
+            return SQLITE_INTEGER;
+        }
+        if (type == SQLITE_FLOAT) {
+            *d = sqlite3_value_double(v);
+            return SQLITE_FLOAT;
+        }
+        const QString t = argText(v).trimmed();
+        bool ok = false;
+        *i = t.toLongLong(&ok);
+        if (ok)
+            return SQLITE_INTEGER;
+        *d = t.toDouble(&ok);
+        return ok ? SQLITE_FLOAT : 0;
+    };
+    qint64 ia = 0, ib = 0;
+    double da = 0, db = 0;
+    const int ka = number(argv[0], ta, &ia, &da), kb = number(argv[1], tb, &ib, &db);
+    if (!ka || !kb) {
+        const QByteArray msg = "Conversion failed when converting the varchar value '" + argText(ka ? argv[1] : argv[0]).toUtf8()
+            + "' to data type int.";
+        sqlite3_result_error(ctx, msg.constData(), int(msg.size()));
+        return;
+    }
+    if (ka == SQLITE_INTEGER && kb == SQLITE_INTEGER) {
+        qint64 r;
+        if (!__builtin_add_overflow(ia, ib, &r)) {
+            sqlite3_result_int64(ctx, r);
+            return;
+        }
+        sqlite3_result_error(ctx, "Arithmetic overflow error converting expression to data type int.", -1);
+        return;
+    }
+    sqlite3_result_double(ctx, (ka == SQLITE_INTEGER ? double(ia) : da) + (kb == SQLITE_INTEGER ? double(ib) : db));
+}
+
+// Date-time columns compare by value, so '2024-01-06' equals the stored
+// '2024-01-06 00:00:00.000' as on the server; other text compares as is.
+int collateDateTime(void*, int alen, const void* a, int blen, const void* b)
+{
+    if (alen == blen && alen == 23)
+        return std::memcmp(a, b, size_t(alen)) < 0 ? -1 : std::memcmp(a, b, size_t(alen)) > 0 ? 1 : 0;
+    const auto x = parseDateTime(QByteArray::fromRawData(static_cast<const char*>(a), alen));
+    const auto y = parseDateTime(QByteArray::fromRawData(static_cast<const char*>(b), blen));
+    if (x && y)
+        return *x < *y ? -1 : *x > *y ? 1 : 0;
+    if (x || y)
+        return x ? -1 : 1;  // dates sort before other text
+    const int r = std::memcmp(a, b, size_t(std::min(alen, blen)));
+    return r ? (r < 0 ? -1 : 1) : (alen < blen ? -1 : alen > blen ? 1 : 0);
+}
+
 void fnScopeIdentity(sqlite3_context* ctx, int, sqlite3_value**)
 {
     const auto* v = static_cast<const Value*>(sqlite3_user_data(ctx));
@@ -1015,6 +1085,7 @@ void registerAll(sqlite3* db, const Value* scopeIdentity)
         {"tj_charindex", 2, det, fnCharindex},
         {"tj_charindex", 3, det, fnCharindex},
         {"tj_width", 5, det, fnWidth},
+        {"tj_plus", 2, det, fnPlus},
         {"like", 2, det, fnLike},
         {"like", 3, det, fnLike},
     };
@@ -1024,6 +1095,7 @@ void registerAll(sqlite3* db, const Value* scopeIdentity)
                                fnScopeIdentity, nullptr, nullptr, nullptr);
     sqlite3_create_window_function(db, "sum", 1, det, nullptr, sumStep, sumFinal, sumValue, sumInverse, nullptr);
     sqlite3_create_collation_v2(db, "Chinese_PRC_CI_AS", SQLITE_UTF8, nullptr, collate, nullptr);
+    sqlite3_create_collation_v2(db, "tj_datetime", SQLITE_UTF8, nullptr, collateDateTime, nullptr);
     static int cs = 1;
     sqlite3_create_collation_v2(db, "Chinese_PRC_CS_AS", SQLITE_UTF8, &cs, collate, nullptr);
 }

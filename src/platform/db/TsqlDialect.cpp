@@ -282,6 +282,207 @@ void collapseQualifiedNames(Tokens& ts)
     ts.swap(out);
 }
 
+bool isCompareOp(const Token& t)
+{
+    static const char* const ops[] = {"=", "==", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
+    if (t.kind != Token::Punct)
+        return false;
+    for (const char* o : ops)
+        if (t.text == QLatin1String(o))
+            return true;
+    return false;
+}
+
+// Words that never name a column.
+bool isKeyword(const Token& t)
+{
+    static const char* const words[] = {"null", "end", "then", "else", "when", "and", "or", "not", "select", "where", "on",
+                                        "having", "case", "as", "in", "is", "like", "between", "exists", "distinct", "from",
+                                        "by", "set", "values", "union", "all", "top", "escape", "collate", "limit", "into",
+                                        "join", "inner", "left", "right", "outer", "cross", "group", "order", "asc", "desc",
+                                        "any", "some", "update", "delete", "insert"};
+    if (t.kind != Token::Word)
+        return false;
+    for (const char* w : words)
+        if (t.is(w))
+            return true;
+    return false;
+}
+
+bool isPlainName(const Token& t)
+{
+    return t.kind == Token::QIdent || (t.kind == Token::Word && !isKeyword(t));
+}
+
+bool isArith(const Token& t)
+{
+    return t.kind == Token::Punct && (t.text == QLatin1String("+") || t.text == QLatin1String("-") || t.text == QLatin1String("*")
+                                      || t.text == QLatin1String("/") || t.text == QLatin1String("%") || t.text == QLatin1String("||"));
+}
+
+// A bare column reference ("c", "a.c", "[a].[c]") ends at j and is a whole operand.
+bool columnEndsAt(const Tokens& ts, int j)
+{
+    const int n = int(ts.size());
+    if (j < 0 || j >= n || !isPlainName(ts[j]))
+        return false;
+    int k = j;
+    while (k >= 2 && ts[k - 1].isPunct(".") && isPlainName(ts[k - 2]))
+        k -= 2;
+    return !(k >= 1 && isArith(ts[k - 1]));
+}
+
+bool columnStartsAt(const Tokens& ts, int j)
+{
+    const int n = int(ts.size());
+    if (j < 0 || j >= n || !isPlainName(ts[j]))
+        return false;
+    int k = j;
+    while (k + 2 < n && ts[k + 1].isPunct(".") && isPlainName(ts[k + 2]))
+        k += 2;
+    return !(k + 1 < n && (ts[k + 1].isPunct("(") || isArith(ts[k + 1])));
+}
+
+// A text literal compared with a bare column takes the column's collation
+// (text columns compare as Chinese_PRC_CI_AS, date-times by their value);
+// any other literal carries the text collation itself, so that literals and
+// expressions compare as the server compares them.
+bool literalNeedsCollation(const Tokens& ts, int i)
+{
+    if (i >= 1 && isCompareOp(ts[i - 1]) && columnEndsAt(ts, i - 2))
+        return false;
+    if (i + 1 < int(ts.size()) && isCompareOp(ts[i + 1]) && columnStartsAt(ts, i + 2))
+        return false;
+    if (i >= 2 && ts[i - 1].is("between") && columnEndsAt(ts, i - 2))
+        return false;
+    if (i >= 4 && ts[i - 1].is("and") && ts[i - 2].kind == Token::String && ts[i - 3].is("between") && columnEndsAt(ts, i - 4))
+        return false;
+    return true;
+}
+
+// ---- '+' on text ---------------------------------------------------------
+// T-SQL's '+' adds numbers and joins text; SQLite's only adds. Every binary
+// '+' becomes tj_plus(a, b), which does what the server does for the types
+// it meets. Operands are found by precedence: a chain of '+'/'-' ends at
+// commas, comparisons and keywords.
+
+bool isChainDelimiter(const Token& t)
+{
+    if (t.kind == Token::Punct)
+        return t.text == QLatin1String(",") || t.text == QLatin1String(";") || isCompareOp(t);
+    return isKeyword(t);
+}
+
+bool endsOperand(const Token& t)
+{
+    switch (t.kind) {
+    case Token::Number:
+    case Token::String:
+    case Token::Blob:
+    case Token::QIdent:
+        return true;
+    case Token::Word:
+        return !isKeyword(t) || t.is("end") || t.is("null");
+    case Token::Punct:
+        return t.text == QLatin1String(")");
+    default:
+        return false;
+    }
+}
+
+Tokens rewriteChain(const Tokens& f, int a, int b)
+{
+    std::vector<std::pair<int, int>> operands;  // [from, to)
+    std::vector<QString> ops;
+    int depth = 0;
+    int start = a;
+    bool hasPlus = false;
+    for (int k = a; k < b; ++k) {
+        if (f[k].isPunct("("))
+            ++depth;
+        else if (f[k].isPunct(")"))
+            --depth;
+        else if (depth == 0 && k > start && (f[k].isPunct("+") || f[k].isPunct("-")) && endsOperand(f[k - 1])) {
+            operands.push_back({start, k});
+            ops.push_back(f[k].text);
+            hasPlus = hasPlus || f[k].text == QLatin1String("+");
+            start = k + 1;
+        }
+    }
+    if (!hasPlus)
+        return Tokens(f.begin() + a, f.begin() + b);
+    operands.push_back({start, b});
+    Tokens acc(f.begin() + operands[0].first, f.begin() + operands[0].second);
+    for (size_t i = 0; i < ops.size(); ++i) {
+        const auto [from, to] = operands[i + 1];
+        Tokens next;
+        if (ops[i] == QLatin1String("+")) {
+            next.push_back({Token::Word, QStringLiteral("tj_plus")});
+            next.push_back({Token::Punct, QStringLiteral("(")});
+            next.insert(next.end(), acc.begin(), acc.end());
+            next.push_back({Token::Punct, QStringLiteral(",")});
+            next.insert(next.end(), f.begin() + from, f.begin() + to);
+            next.push_back({Token::Punct, QStringLiteral(")")});
+        } else {
+            next.push_back({Token::Punct, QStringLiteral("(")});
+            next.insert(next.end(), acc.begin(), acc.end());
+            next.push_back({Token::Punct, QStringLiteral(")")});
+            next.push_back({Token::Punct, QStringLiteral("-")});
+            next.insert(next.end(), f.begin() + from, f.begin() + to);
+        }
+        acc.swap(next);
+    }
+    return acc;
+}
+
+Tokens plusPass(const Tokens& in, int from, int to)
+{
+    Tokens flat;
+    flat.reserve(std::size_t(to - from));
+    for (int i = from; i < to;) {
+        if (in[i].isPunct("(")) {
+            int depth = 0, close = -1;
+            for (int k = i; k < to; ++k) {
+                if (in[k].isPunct("("))
+                    ++depth;
+                else if (in[k].isPunct(")") && --depth == 0) {
+                    close = k;
+                    break;
+                }
+            }
+            if (close < 0) {
+                flat.insert(flat.end(), in.begin() + i, in.begin() + to);
+                break;
+            }
+            flat.push_back(in[i]);
+            const Tokens inner = plusPass(in, i + 1, close);
+            flat.insert(flat.end(), inner.begin(), inner.end());
+            flat.push_back(in[close]);
+            i = close + 1;
+        } else {
+            flat.push_back(in[i++]);
+        }
+    }
+    Tokens out;
+    out.reserve(flat.size());
+    int depth = 0, seg = 0;
+    for (int j = 0; j <= int(flat.size()); ++j) {
+        if (j == int(flat.size()) || (depth == 0 && isChainDelimiter(flat[j]))) {
+            const Tokens part = rewriteChain(flat, seg, j);
+            out.insert(out.end(), part.begin(), part.end());
+            if (j < int(flat.size()))
+                out.push_back(flat[j]);
+            seg = j + 1;
+            continue;
+        }
+        if (flat[j].isPunct("("))
+            ++depth;
+        else if (flat[j].isPunct(")"))
+            --depth;
+    }
+    return out;
+}
+
 struct Frame {
     QString limit;  // pending "LIMIT n" for a select whose TOP was removed
 };
@@ -314,7 +515,7 @@ void rewriteExpressions(Tokens& ts, bool collateStrings)
             unsupported(QStringLiteral("variable %1").arg(t.text));
         }
         if (t.kind == Token::String) {
-            t.collate = collateStrings && !(i + 1 < n && ts[i + 1].is("collate"));
+            t.collate = collateStrings && !(i + 1 < n && ts[i + 1].is("collate")) && literalNeedsCollation(ts, i);
             out.push_back(t);
             continue;
         }
@@ -329,12 +530,6 @@ void rewriteExpressions(Tokens& ts, bool collateStrings)
                     }
                     frames.pop_back();
                 }
-            } else if (t.text == QLatin1String("+")) {
-                // '+' joins text when either side is a string literal.
-                const bool textLeft = !out.empty() && out.back().kind == Token::String;
-                const bool textRight = i + 1 < n && ts[i + 1].kind == Token::String;
-                if (textLeft || textRight)
-                    t.text = QStringLiteral("||");
             } else if (t.text == QLatin1String("*") && i + 1 < n && ts[i + 1].isPunct("=")) {
                 unsupported(QStringLiteral("old-style outer join *="));
             } else if (t.text == QLatin1String(";")) {
@@ -509,6 +704,11 @@ void rewriteExpressions(Tokens& ts, bool collateStrings)
         pos = out.insert(pos, {Token::Word, QStringLiteral("LIMIT")});
         out.insert(pos + 1, {Token::Number, frames.front().limit});
     }
+    bool hasPlus = false;
+    for (const Token& t : out)
+        hasPlus = hasPlus || t.isPunct("+");
+    if (hasPlus)
+        out = plusPass(out, 0, int(out.size()));
     ts.swap(out);
 }
 
@@ -753,6 +953,8 @@ QString renderColumn(const ColumnDef& c, const QString& table, bool asPrimaryKey
         s += QStringLiteral(" UNIQUE");
     if (!c.defaultExpr.isEmpty())
         s += QStringLiteral(" DEFAULT ") + c.defaultExpr;
+    if (c.baseType.contains(QLatin1String("date")))
+        s += QStringLiteral(" COLLATE tj_datetime");
     if (isText) {
         const bool cs = c.collation.contains(QLatin1String("_CS_"), Qt::CaseInsensitive);
         s += QStringLiteral(" COLLATE ") + (cs ? QStringLiteral("Chinese_PRC_CS_AS") : QLatin1String(TsqlDialect::Collation));
