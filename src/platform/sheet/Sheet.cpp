@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <utility>
 
 namespace tj::sheet {
 
@@ -362,7 +363,8 @@ void Sheet::insertCells(const CellRange& range, bool shiftDown)
         grow(rows_ + n, 0);
         for (int c = range.left; c <= range.right; ++c) {
             for (int r = last; r >= range.top; --r) {
-                Cell moved = *cellPtr(r, c);
+                const Cell* src = std::as_const(*this).cellPtr(r, c);
+                Cell moved = src ? *src : Cell{};
                 *cellPtr(r + n, c) = std::move(moved);
             }
             for (int r = range.top; r <= range.bottom; ++r) *cellPtr(r, c) = Cell{};
@@ -387,7 +389,7 @@ void Sheet::removeCells(const CellRange& range, bool shiftUp)
         int n = range.rowCount();
         for (int c = range.left; c <= range.right && c < cols_; ++c) {
             for (int r = range.top; r < rows_; ++r) {
-                const Cell* src = cellPtr(r + n, c);
+                const Cell* src = std::as_const(*this).cellPtr(r + n, c);
                 Cell moved = src ? *src : Cell{};
                 *cellPtr(r, c) = std::move(moved);
             }
@@ -437,7 +439,10 @@ void Sheet::sortRows(const CellRange& range, int keyCol, bool ascending)
     std::vector<std::vector<Cell>> block;
     for (int r : order) {
         std::vector<Cell> cells;
-        for (int c = range.left; c <= range.right; ++c) cells.push_back(cellPtr(r, c) ? *cellPtr(r, c) : Cell{});
+        for (int c = range.left; c <= range.right; ++c) {
+            const Cell* cell = std::as_const(*this).cellPtr(r, c);
+            cells.push_back(cell ? *cell : Cell{});
+        }
         block.push_back(std::move(cells));
     }
     for (int i = 0; i < int(block.size()); ++i)

@@ -8,26 +8,24 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
-#include <quazip.h>
-#include <quazipfile.h>
+#include "platform/sheet/ZipArchive.h"
+
+#include <QFile>
 #include <cmath>
 
 namespace tj::sheet {
 
 namespace {
 
-QByteArray readEntry(QuaZip& zip, const QString& name, bool required)
+QByteArray readEntry(const ZipArchive& zip, const QString& name, bool required)
 {
     QString n = name.startsWith('/') ? name.mid(1) : name;
-    if (!zip.setCurrentFile(n, QuaZip::csInsensitive)) {
+    auto data = zip.read(n);
+    if (!data) {
         if (required) throw SheetError(QStringLiteral("工作簿缺少 %1").arg(n));
         return {};
     }
-    QuaZipFile f(&zip);
-    if (!f.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法读取 %1").arg(n));
-    QByteArray data = f.readAll();
-    f.close();
-    return data;
+    return *data;
 }
 
 QString resolveTarget(const QString& base, const QString& target)
@@ -174,12 +172,23 @@ QString headerText(const QString& raw)
     return out;
 }
 
+// Widths in the file include 5 pixels of cell padding (characters of 7
+// pixels); the sheet keeps the width a person types, without it.
+int widthUnits(double fileWidth)
+{
+    double px = std::round(fileWidth * 7.0);
+    double chars = px > 12 ? (px - 5.0) / 7.0 : px / 12.0;
+    return std::max(1, int(std::lround(chars * Sheet::kWidthUnitsPerChar)));
+}
+
 }  // namespace
 
 Sheet readXlsx(const QString& path)
 {
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
+    ZipArchive zip(file.readAll());
+    file.close();
 
     Sheet sheet;
     // Workbook: the first sheet, the date system and the defined print names.
@@ -252,16 +261,16 @@ Sheet readXlsx(const QString& path)
         if (n == u"sheetFormatPr") {
             if (at.hasAttribute("defaultRowHeight")) sheet.setDefaultRowHeight(at.value("defaultRowHeight").toDouble());
             if (at.hasAttribute("defaultColWidth"))
-                sheet.setDefaultColumnWidth(int(std::lround(at.value("defaultColWidth").toDouble() * Sheet::kWidthUnitsPerChar)));
+                sheet.setDefaultColumnWidth(widthUnits(at.value("defaultColWidth").toDouble()));
             else if (at.hasAttribute("baseColWidth"))
-                sheet.setDefaultColumnWidth(int(std::lround((at.value("baseColWidth").toDouble() + 0.71) * Sheet::kWidthUnitsPerChar)));
+                sheet.setDefaultColumnWidth(int(std::lround(at.value("baseColWidth").toDouble() * Sheet::kWidthUnitsPerChar)));
         } else if (n == u"col") {
             int first = at.value("min").toInt() - 1, last = at.value("max").toInt() - 1;
             bool hidden = at.value("hidden") == u"1" || at.value("hidden") == u"true";
             double width = at.value("width").toDouble();
             last = std::min(last, first + 16384);
             for (int c = std::max(0, first); c <= last; ++c) {
-                if (width > 0 && at.hasAttribute("width")) sheet.setColumnWidth(c, int(std::lround(width * Sheet::kWidthUnitsPerChar)));
+                if (width > 0 && at.hasAttribute("width")) sheet.setColumnWidth(c, widthUnits(width));
                 if (hidden || (at.hasAttribute("width") && width == 0)) sheet.setColumnHidden(c, true);
             }
         } else if (n == u"row") {

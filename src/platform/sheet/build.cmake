@@ -1,0 +1,12 @@
+# The sheet library inflates .xlsx members with zlib.
+#
+# libxlsxwriter writes its zip container through the system minizip. QuaZip
+# exports functions of the same names with other arguments; when QuaZip is
+# loaded first, libxlsxwriter's calls land in QuaZip and crash. Loading
+# minizip directly, ahead of everything else, makes those names resolve to it.
+if(TARGET tj_platform_sheet)
+  find_package(ZLIB REQUIRED)
+  target_link_libraries(tj_platform_sheet PUBLIC ZLIB::ZLIB)
+  find_library(TJ_MINIZIP NAMES libminizip.so.1 minizip REQUIRED)
+  target_link_options(tj_platform_sheet INTERFACE "LINKER:--push-state,--no-as-needed" "${TJ_MINIZIP}" "LINKER:--pop-state")
+endif()
