@@ -399,7 +399,11 @@ private:
         if (!L.pageHeader.isEmpty() && (!first || L.pageHeaderOnFirstPage)) put(L.pageHeader, root);
         if (first && !L.titleBeforePageHeader && !L.title.isEmpty()) put(L.title, root);
         bodyTop = y;
-        contentOnPage = false;
+        // A title counts as content: a band asking for a new page before it
+        // then starts one, and a title asking for one after it gets it.
+        bool titled = first && !L.title.isEmpty() && (!L.title.visible || L.title.visible(root));
+        contentOnPage = titled;
+        if (titled && L.title.newPageAfter) pendingBreak = true;
     }
 
     void finishPage(bool last)
