@@ -1,0 +1,480 @@
+#include "platform/ui/MaintenanceController.h"
+
+#include "platform/db/SqlText.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/EnterMovesFocus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QWidget>
+
+namespace tj::ui {
+
+namespace {
+
+bool isIntegerType(const QString& t)
+{
+    return t == QLatin1String("int") || t == QLatin1String("bigint") || t == QLatin1String("smallint")
+           || t == QLatin1String("tinyint") || t == QLatin1String("bit");
+}
+
+bool isRealType(const QString& t)
+{
+    return t == QLatin1String("money") || t == QLatin1String("smallmoney") || t == QLatin1String("decimal")
+           || t == QLatin1String("numeric") || t == QLatin1String("float") || t == QLatin1String("real");
+}
+
+}  // namespace
+
+MaintenanceController::MaintenanceController(QWidget* window, db::Query& set, db::Query& guards)
+    : QObject(window), window_(window), set_(set), guards_(guards)
+{
+    EnterMovesFocus::install(window);
+    connect(&set_, &db::Query::stateChanged, this, [this](db::Query::State) {
+        applyState();
+        loadEditors();
+    });
+    connect(&set_, &db::Query::currentChanged, this, [this](int) { loadEditors(); });
+    connect(&set_, &db::Query::dataChanged, this, [this] { loadEditors(); });
+    connect(&set_, &db::Query::rowChanged, this, [this](int row) {
+        if (row == set_.recNo())
+            loadEditors();
+    });
+}
+
+MaintenanceController::~MaintenanceController() = default;
+
+QToolBar* MaintenanceController::createToolBar(QWidget* parent)
+{
+    auto* bar = new QToolBar(parent);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(24, 24));
+    QStyle* st = parent ? parent->style() : QApplication::style();
+    add_ = bar->addAction(st->standardIcon(QStyle::SP_FileIcon), QStringLiteral("添加(&A)"));
+    edit_ = bar->addAction(st->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("修改(&E)"));
+    save_ = bar->addAction(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("保存(&S)"));
+    cancel_ = bar->addAction(st->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消(&N)"));
+    delete_ = bar->addAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("删除(&D)"));
+    bar->addSeparator();
+    close_ = bar->addAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("关闭(&C)"));
+    connect(add_, &QAction::triggered, this, &MaintenanceController::BBtnAddClick);
+    connect(edit_, &QAction::triggered, this, &MaintenanceController::BBtnEditClick);
+    connect(save_, &QAction::triggered, this, &MaintenanceController::BBtnSaveClick);
+    connect(cancel_, &QAction::triggered, this, &MaintenanceController::BBtnCancelClick);
+    connect(delete_, &QAction::triggered, this, &MaintenanceController::BBtnDelClick);
+    connect(close_, &QAction::triggered, this, &MaintenanceController::BBtnCloseClick);
+    applyState();
+    return bar;
+}
+
+void MaintenanceController::setGrid(DataGrid* grid, bool doubleClickEdits)
+{
+    grid_ = grid;
+    if (doubleClickEdits)
+        connect(grid, &DataGrid::rowDoubleClicked, this, [this](int) { BBtnEditClick(); });
+    applyState();
+}
+
+void MaintenanceController::addEditPanel(QWidget* panel)
+{
+    editPanels_.emplace_back(panel);
+    applyState();
+}
+
+void MaintenanceController::addBrowseOnly(QWidget* widget)
+{
+    browseOnly_.emplace_back(widget);
+    applyState();
+}
+
+bool MaintenanceController::isEditing() const
+{
+    return set_.state() == db::Query::State::Edit || set_.state() == db::Query::State::Insert;
+}
+
+void MaintenanceController::applyState()
+{
+    const bool editing = isEditing();
+    if (add_) {
+        add_->setEnabled(!editing);
+        edit_->setEnabled(!editing);
+        delete_->setEnabled(!editing);
+        save_->setEnabled(editing);
+        cancel_->setEnabled(editing);
+        close_->setEnabled(true);
+    }
+    if (grid_)
+        grid_->setEnabled(!editing);
+    for (auto& w : editPanels_)
+        if (w)
+            w->setEnabled(editing);
+    for (auto& w : browseOnly_)
+        if (w)
+            w->setEnabled(!editing);
+    if (stateHook)
+        stateHook(editing);
+}
+
+// ---------------------------------------------------------------------------
+// Bindings
+
+void MaintenanceController::bindText(QLineEdit* edit, const QString& field)
+{
+    bindings_.emplace_back(Binding::Kind::Text, edit, field);
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { write(field, text); });
+    loadEditors();
+}
+
+void MaintenanceController::bindMemo(QPlainTextEdit* edit, const QString& field)
+{
+    bindings_.emplace_back(Binding::Kind::Memo, edit, field);
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, field] {
+        if (!loading_)
+            write(field, edit->toPlainText());
+    });
+    loadEditors();
+}
+
+void MaintenanceController::bindLookup(QComboBox* combo, const QString& field, db::Query& list, const QString& key,
+                                       const QString& display)
+{
+    combo->setEditable(false);
+    Binding b(Binding::Kind::Lookup, combo, field);
+    b.list = &list;
+    b.key = key;
+    b.display = display;
+    bindings_.push_back(b);
+    const std::size_t index = bindings_.size() - 1;
+    connect(&list, &db::Query::dataChanged, this, [this, index] {
+        fillLookup(bindings_[index]);
+        loadEditors();
+    });
+    connect(combo, &QComboBox::activated, this, [this, index](int i) {
+        const Binding& b = bindings_[index];
+        if (i >= 0 && i < int(b.keys.size()))
+            writeValue(b.field, b.keys[std::size_t(i)]);
+    });
+    fillLookup(bindings_[index]);
+    loadEditors();
+}
+
+void MaintenanceController::fillLookup(Binding& b)
+{
+    auto* combo = qobject_cast<QComboBox*>(b.widget.data());
+    if (!combo)
+        return;
+    const bool wasLoading = loading_;
+    loading_ = true;
+    combo->clear();
+    b.keys.clear();
+    if (b.list->isOpen()) {
+        const int k = b.list->fieldIndex(b.key), d = b.list->fieldIndex(b.display);
+        for (int r = 0; r < b.list->recordCount(); ++r) {
+            b.keys.push_back(b.list->value(r, k));
+            combo->addItem(b.list->value(r, d).toString());
+        }
+    }
+    combo->setCurrentIndex(-1);
+    loading_ = wasLoading;
+}
+
+void MaintenanceController::bindPickList(QComboBox* combo, const QString& field, const QStringList& items)
+{
+    combo->setEditable(false);
+    combo->clear();
+    combo->addItems(items);
+    bindings_.emplace_back(Binding::Kind::PickList, combo, field);
+    connect(combo, &QComboBox::activated, this, [this, combo, field](int) { write(field, combo->currentText()); });
+    loadEditors();
+}
+
+void MaintenanceController::bindCheck(QCheckBox* box, const QString& field, const db::Value& checked,
+                                      const db::Value& unchecked)
+{
+    Binding b(Binding::Kind::Check, box, field);
+    b.on = checked;
+    b.off = unchecked;
+    bindings_.push_back(b);
+    connect(box, &QCheckBox::clicked, this,
+            [this, field, checked, unchecked](bool on) { writeValue(field, on ? checked : unchecked); });
+    loadEditors();
+}
+
+void MaintenanceController::bindRadio(QRadioButton* button, const QString& field, const db::Value& value)
+{
+    Binding b(Binding::Kind::Radio, button, field);
+    b.on = value;
+    bindings_.push_back(b);
+    connect(button, &QRadioButton::clicked, this, [this, field, value](bool on) {
+        if (on)
+            writeValue(field, value);
+    });
+    loadEditors();
+}
+
+void MaintenanceController::bindPinyin(QLineEdit* edit, const QString& field, QLineEdit* nameBox, PinyinFunction code)
+{
+    bindText(edit, field);
+    pinyin_.push_back({edit, field, nameBox, std::move(code)});
+    edit->installEventFilter(this);
+}
+
+bool MaintenanceController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        for (auto& p : pinyin_) {
+            if (p.edit != watched || !isEditing() || !p.name)
+                continue;
+            // Entering the box regenerates the initials from the name as it is now.
+            const QString code = p.code(p.name->text());
+            p.edit->setText(code);
+            writeValue(p.field, code);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MaintenanceController::addRequired(QWidget* editor, const QString& message, QLabel* label)
+{
+    required_.push_back({editor, message});
+    if (label)
+        markRequired(label);
+}
+
+void MaintenanceController::markRequired(QLabel* label)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::red);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(200, 0, 0));
+    label->setPalette(p);
+}
+
+void MaintenanceController::addDeleteGuard(const QString& sqlFormat, const QString& field, const QString& message)
+{
+    guardList_.push_back({sqlFormat, field, message});
+}
+
+db::Value MaintenanceController::current(const QString& field) const
+{
+    if (!set_.isOpen() || set_.recNo() < 0)
+        return {};
+    const int f = set_.fieldIndex(field);
+    return f < 0 ? db::Value() : set_.currentValue(f);
+}
+
+void MaintenanceController::loadEditors()
+{
+    const bool wasLoading = loading_;
+    loading_ = true;
+    for (auto& b : bindings_) {
+        if (!b.widget)
+            continue;
+        const db::Value v = current(b.field);
+        switch (b.kind) {
+        case Binding::Kind::Text:
+            static_cast<QLineEdit*>(b.widget.data())->setText(v.toString());
+            break;
+        case Binding::Kind::Memo: {
+            auto* memo = static_cast<QPlainTextEdit*>(b.widget.data());
+            if (memo->toPlainText() != v.toString())
+                memo->setPlainText(v.toString());
+            break;
+        }
+        case Binding::Kind::Lookup: {
+            int found = -1;
+            if (!v.isNull())
+                for (int i = 0; i < int(b.keys.size()); ++i)
+                    if (b.keys[std::size_t(i)].toString() == v.toString()) {
+                        found = i;
+                        break;
+                    }
+            static_cast<QComboBox*>(b.widget.data())->setCurrentIndex(found);
+            break;
+        }
+        case Binding::Kind::PickList: {
+            auto* combo = static_cast<QComboBox*>(b.widget.data());
+            combo->setCurrentIndex(v.isNull() ? -1 : combo->findText(v.toString()));
+            break;
+        }
+        case Binding::Kind::Check:
+            static_cast<QCheckBox*>(b.widget.data())->setChecked(!v.isNull() && (v == b.on || (!(v == b.off) && v.toBool())));
+            break;
+        case Binding::Kind::Radio: {
+            auto* radio = static_cast<QRadioButton*>(b.widget.data());
+            const bool on = !v.isNull() && v.toString() == b.on.toString();
+            // Exclusive groups do not let a button be unticked directly.
+            const bool exclusive = radio->autoExclusive();
+            radio->setAutoExclusive(false);
+            radio->setChecked(on);
+            radio->setAutoExclusive(exclusive);
+            break;
+        }
+        }
+    }
+    loading_ = wasLoading;
+}
+
+db::Value MaintenanceController::convert(const QString& field, const QString& text)
+{
+    if (!typesRead_) {
+        typesRead_ = true;
+        try {
+            for (const auto& c : set_.connection().tableColumns(set_.updateTable()))
+                types_[c.name.toLower()] = c.type;
+        } catch (const db::SqlError&) {
+            types_.clear();
+        }
+    }
+    const auto it = types_.find(field.toLower());
+    const QString type = it == types_.end() ? QString() : it->second;
+    const QString t = text.trimmed();
+    if (isIntegerType(type) || isRealType(type) || type == QLatin1String("datetime")) {
+        if (t.isEmpty())
+            return {};
+        bool ok = false;
+        if (isIntegerType(type)) {
+            const qint64 i = t.toLongLong(&ok);
+            if (ok)
+                return db::Value(i);
+        } else if (isRealType(type)) {
+            const double d = t.toDouble(&ok);
+            if (ok)
+                return db::Value(d);
+        }
+        // Text that does not fit the column goes to the database as typed,
+        // which refuses it with its own message.
+        return db::Value(text);
+    }
+    return db::Value(text);
+}
+
+void MaintenanceController::write(const QString& field, const QString& text)
+{
+    if (loading_ || !isEditing())
+        return;
+    set_.setField(field, convert(field, text));
+}
+
+void MaintenanceController::writeValue(const QString& field, const db::Value& value)
+{
+    if (loading_ || !isEditing())
+        return;
+    set_.setField(field, value);
+}
+
+bool MaintenanceController::isEmptyEditor(QWidget* editor)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        return line->text().trimmed().isEmpty();
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        return combo->currentIndex() < 0 || combo->currentText().trimmed().isEmpty();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
+        return memo->toPlainText().trimmed().isEmpty();
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Actions
+
+void MaintenanceController::BBtnAddClick()
+{
+    if (!set_.isOpen())
+        return;
+    set_.last();
+    set_.append();
+    if (firstEditor_)
+        firstEditor_->setFocus(Qt::OtherFocusReason);
+}
+
+void MaintenanceController::BBtnEditClick()
+{
+    if (!set_.isOpen() || set_.isEmpty() || isEditing())
+        return;
+    set_.edit();
+    if (firstEditor_)
+        firstEditor_->setFocus(Qt::OtherFocusReason);
+}
+
+bool MaintenanceController::BBtnSaveClick()
+{
+    for (const auto& r : required_) {
+        if (r.editor && isEmptyEditor(r.editor)) {
+            Dialogs::instance().warning(r.message);
+            r.editor->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    if (extraChecks && !extraChecks())
+        return false;
+    if (!set_.isOpen() || !isEditing())
+        return false;
+    try {
+        set_.post();
+    } catch (const db::SqlError& e) {
+        // The row stays in editing with what the user typed.
+        Dialogs::instance().message(postErrorText ? postErrorText(e.message()) : e.message());
+        return false;
+    }
+    if (afterSave)
+        afterSave();
+    return true;
+}
+
+void MaintenanceController::BBtnCancelClick()
+{
+    if (!set_.isOpen())
+        return;
+    set_.cancel();
+    loadEditors();
+}
+
+void MaintenanceController::BBtnDelClick()
+{
+    if (!set_.isOpen() || set_.isEmpty() || isEditing())
+        return;
+    for (const auto& g : guardList_) {
+        const int f = set_.fieldIndex(g.field);
+        const db::Value v = f < 0 ? db::Value() : set_.currentValue(f);
+        const QByteArray format = g.sql.toUtf8();
+        const QString sql = g.sql.contains(QLatin1String("'%s'"))
+                                ? db::SqlText::format(format.constData(), v.toString())
+                                : db::SqlText::format(format.constData(), v.toInteger());
+        guards_.close();
+        guards_.setSql(sql);
+        guards_.open();
+        const bool used = !guards_.isEmpty();
+        guards_.close();
+        if (used) {
+            Dialogs::instance().warning(g.message);
+            return;
+        }
+    }
+    if (!Dialogs::instance().confirm(deleteQuestion_))
+        return;
+    if (deleteRow)
+        deleteRow();
+    else
+        set_.deleteCurrent();
+    if (afterDelete)
+        afterDelete();
+}
+
+void MaintenanceController::BBtnCloseClick()
+{
+    if (closeWindow)
+        closeWindow();
+    else
+        window_->close();
+}
+
+}  // namespace tj::ui
