@@ -1,4 +1,4 @@
-#include "DbFixture.h"
+#include "support/DbFixture.h"
 
 #include "platform/db/SqlText.h"
 #include "schema/Schema.h"

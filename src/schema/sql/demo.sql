@@ -17,8 +17,8 @@ INSERT INTO [dbo].[tjian_tjlbie] ([mcheng], [pyjma], [xhao]) VALUES (N'学生体
 INSERT INTO [dbo].[tjian_tjlbie] ([mcheng], [pyjma], [xhao]) VALUES (N'复查', N'FC', 5);
 GO
 
-INSERT INTO [dbo].[tjian_tjfqu] ([mcheng], [pyjma], [xhao]) VALUES (N'一区（一楼）', N'YQYL', 1);
-INSERT INTO [dbo].[tjian_tjfqu] ([mcheng], [pyjma], [xhao]) VALUES (N'二区（二楼）', N'EQEL', 2);
+INSERT INTO [dbo].[tjian_tjfqu] ([mcheng], [pyjma], [xhao]) VALUES (N'一区（一楼）', N'YQ(YL)', 1);
+INSERT INTO [dbo].[tjian_tjfqu] ([mcheng], [pyjma], [xhao]) VALUES (N'二区（二楼）', N'EQ(EL)', 2);
 INSERT INTO [dbo].[tjian_tjfqu] ([mcheng], [pyjma], [xhao]) VALUES (N'贵宾区', N'GBQ', 3);
 GO
 
@@ -335,12 +335,12 @@ GO
 
 -- Packages: general ones (unit 0) and unit packages; the price is below the sum of its items.
 INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'入职体检套餐', N'RZTJTC', 150.00, 1, N'不限', N'启用', N'适用于新员工入职';
-INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'标准体检套餐（男）', N'BZTJTCN', 380.00, 2, N'男', N'启用', N'成年男性年度体检';
-INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'标准体检套餐（女）', N'BZTJTCN', 420.00, 3, N'女', N'启用', N'成年女性年度体检';
+INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'标准体检套餐（男）', N'BZTJTC(N)', 380.00, 2, N'男', N'启用', N'成年男性年度体检';
+INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'标准体检套餐（女）', N'BZTJTC(N)', 420.00, 3, N'女', N'启用', N'成年女性年度体检';
 INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT 0, N'中老年体检套餐', N'ZLNTJTC', 398.00, 4, N'不限', N'禁用', N'已停用，由标准套餐代替';
 INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT (SELECT [id] FROM [dbo].[tjian_dwei] WHERE [mcheng] = N'东方机械制造有限公司'), N'东方机械职工体检套餐', N'DFJXZGTJTC', 180.00, 5, N'不限', N'启用', N'协议价';
-INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT (SELECT [id] FROM [dbo].[tjian_dwei] WHERE [mcheng] = N'华信科技有限公司'), N'华信科技员工套餐（男）', N'HXKJYGTCN', 280.00, 6, N'男', N'启用', N'';
-INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT (SELECT [id] FROM [dbo].[tjian_dwei] WHERE [mcheng] = N'华信科技有限公司'), N'华信科技员工套餐（女）', N'HXKJYGTCN', 360.00, 7, N'女', N'启用', N'';
+INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT (SELECT [id] FROM [dbo].[tjian_dwei] WHERE [mcheng] = N'华信科技有限公司'), N'华信科技员工套餐（男）', N'HXKJYGTC(N)', 280.00, 6, N'男', N'启用', N'';
+INSERT INTO [dbo].[tjian_tcan_main] ([dwid], [mcheng], [pyjma], [jge], [xhao], [syxbie], [bzhi], [bzhu]) SELECT (SELECT [id] FROM [dbo].[tjian_dwei] WHERE [mcheng] = N'华信科技有限公司'), N'华信科技员工套餐（女）', N'HXKJYGTC(N)', 360.00, 7, N'女', N'启用', N'';
 GO
 
 INSERT INTO [dbo].[tjian_tcan_sub] ([tcid], [zhxmid]) SELECT t.[id], z.[id] FROM [dbo].[tjian_tcan_main] t, [dbo].[tjian_zhxmu_main] z WHERE t.[mcheng] = N'入职体检套餐' AND z.[mcheng] = N'一般检查';
@@ -444,7 +444,7 @@ INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], 
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'呼吸音粗', N'HXYC', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肺部听诊';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'可闻及干啰音', N'KWJGLY', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肺部听诊';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'未触及', N'WCJ', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏触诊';
-INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'肋下1cm可触及，质软', N'LX1CMKCJZR', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏触诊';
+INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'肋下1cm可触及，质软', N'LX1CMKCJ,ZR', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏触诊';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'未见异常', N'WJYC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'甲状腺';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'甲状腺结节', N'JZXJJ', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'甲状腺';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'甲状腺肿大', N'JZXZD', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'甲状腺';
@@ -464,7 +464,7 @@ INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], 
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'光滑', N'GH', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'宫颈';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'宫颈炎', N'GJY', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'宫颈';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'宫颈纳氏囊肿', N'GJNSNZ', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'宫颈';
-INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'通畅，分泌物正常', N'TCFMWZC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'阴道';
+INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'通畅，分泌物正常', N'TC,FMWZC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'阴道';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'阴道炎', N'YDY', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'阴道';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'阴性(-)', N'YX(-)', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'尿蛋白';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'弱阳性(±)', N'RYX()', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'尿蛋白';
@@ -476,12 +476,12 @@ INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], 
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'阴性(-)', N'YX(-)', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'尿潜血';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'弱阳性(±)', N'RYX()', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'尿潜血';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'阳性(+)', N'YX(+)', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'尿潜血';
-INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'窦性心律，正常心电图', N'DXXLZCXDT', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
+INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'窦性心律，正常心电图', N'DXXL,ZCXDT', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'窦性心动过缓', N'DXXDGH', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'窦性心动过速', N'DXXDGS', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'ST-T改变', N'ST-TGB', 4 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'完全性右束支传导阻滞', N'WQXYSZCDZZ', 5 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'心电图';
-INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'肝脏大小形态正常，实质回声均匀', N'GZDXXTZCSZHSJY', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏';
+INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'肝脏大小形态正常，实质回声均匀', N'GZDXXTZC,SZHSJY', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'脂肪肝', N'ZFG', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'肝囊肿', N'GNZ', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'肝脏';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'未见明显异常', N'WJMXYC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'胆囊';
@@ -495,7 +495,7 @@ INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], 
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'未见明显异常', N'WJMXYC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'子宫附件';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'子宫肌瘤', N'ZGJL', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'子宫附件';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'卵巢囊肿', N'LCNZ', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'子宫附件';
-INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'双肺纹理清晰，心膈未见异常', N'SFWLQXXGWJYC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'胸部正位片';
+INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'双肺纹理清晰，心膈未见异常', N'SFWLQX,XGWJYC', 1 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'胸部正位片';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'双肺纹理增粗', N'SFWLZC', 2 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'胸部正位片';
 INSERT INTO [dbo].[tjian_cjjguo] ([xmid], [jguo], [pyjma], [xhao]) SELECT [id], N'主动脉硬化', N'ZDMYH', 3 FROM [dbo].[tjian_xmu] WHERE [mcheng] = N'胸部正位片';
 GO
