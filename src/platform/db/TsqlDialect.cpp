@@ -1132,6 +1132,134 @@ QString nameAfter(const Tokens& ts, int i)
     return TsqlDialect::tableName(ts[i].text);
 }
 
+// SQLite's UPDATE ... FROM joins the target implicitly, while T-SQL often
+// names the target again as the first table of FROM ("update a set ... from
+// t a inner join x on ..."). That first table is taken out of FROM: the
+// target gets its alias, the join condition moves to WHERE. The target
+// named anywhere else would become a self-join, and is refused.
+Tokens rewriteUpdateFrom(const Tokens& ts, int fromAt)
+{
+    const int n = int(ts.size());
+    const QString target = TsqlDialect::tableName(ts[1].text).toLower();
+    int whereAt = n;
+    int depth = 0;
+    for (int k = fromAt + 1; k < n; ++k) {
+        depth += ts[k].isPunct("(") ? 1 : ts[k].isPunct(")") ? -1 : 0;
+        if (depth == 0 && ts[k].is("where")) {
+            whereAt = k;
+            break;
+        }
+    }
+    // Where does the target appear in FROM (as a table or as an alias)?
+    auto namesTarget = [&](int k) {
+        return ts[k].isName() && TsqlDialect::tableName(ts[k].text).toLower() == target && !(k > 0 && ts[k - 1].isPunct("."))
+            && !(k + 1 < n && ts[k + 1].isPunct("."));
+    };
+    int first = fromAt + 1;
+    bool targetFirst = false;
+    QString realTable, alias;
+    if (first < whereAt && ts[first].isName()) {
+        int k = first + 1;
+        QString a;
+        if (k < whereAt && ts[k].is("as"))
+            ++k;
+        if (k < whereAt && isPlainName(ts[k]) && !ts[k].is("inner") && !ts[k].is("join") && !ts[k].is("left"))
+            a = ts[k].text;
+        if (namesTarget(first) && a.isEmpty()) {
+            targetFirst = true;
+            realTable = TsqlDialect::tableName(ts[first].text);
+        } else if (!a.isEmpty() && a.toLower() == target) {
+            targetFirst = true;
+            realTable = TsqlDialect::tableName(ts[first].text);
+            alias = a;
+        }
+    }
+    depth = 0;
+    for (int k = targetFirst ? first + 1 : fromAt + 1; k < whereAt; ++k) {
+        depth += ts[k].isPunct("(") ? 1 : ts[k].isPunct(")") ? -1 : 0;
+        if (depth == 0 && namesTarget(k) && !(targetFirst && !alias.isEmpty() && k == first + 1)
+            && !(targetFirst && !alias.isEmpty() && k == first + 2 && ts[first + 1].is("as")))
+            unsupported(QStringLiteral("UPDATE whose target %1 appears again in its FROM clause").arg(target));
+    }
+    if (!targetFirst)
+        return ts;
+
+    // Skip "t [as] [a]" and find what joins it to the rest.
+    int k = first + 1;
+    if (!alias.isEmpty())
+        k += ts[k].is("as") ? 2 : 1;
+    Tokens restFrom;
+    Tokens joinCond;
+    if (k < whereAt && ts[k].isPunct(",")) {
+        restFrom.assign(ts.begin() + k + 1, ts.begin() + whereAt);
+    } else {
+        if (k < whereAt && ts[k].is("inner"))
+            ++k;
+        if (!(k < whereAt && ts[k].is("join")))
+            unsupported(QStringLiteral("UPDATE ... FROM whose target is joined other than by an inner join"));
+        ++k;
+        // The joined table (or derived table) and its alias, up to ON.
+        int on = -1;
+        depth = 0;
+        for (int j = k; j < whereAt; ++j) {
+            depth += ts[j].isPunct("(") ? 1 : ts[j].isPunct(")") ? -1 : 0;
+            if (depth == 0 && ts[j].is("on")) {
+                on = j;
+                break;
+            }
+        }
+        if (on < 0)
+            unsupported(QStringLiteral("UPDATE ... FROM with a join without ON"));
+        restFrom.assign(ts.begin() + k, ts.begin() + on);
+        int condEnd = whereAt;
+        depth = 0;
+        for (int j = on + 1; j < whereAt; ++j) {
+            depth += ts[j].isPunct("(") ? 1 : ts[j].isPunct(")") ? -1 : 0;
+            if (depth == 0 && (ts[j].is("inner") || ts[j].is("join") || ts[j].is("left") || ts[j].is("right")
+                               || ts[j].is("cross") || ts[j].is("full"))) {
+                condEnd = j;
+                break;
+            }
+        }
+        joinCond.assign(ts.begin() + on + 1, ts.begin() + condEnd);
+        restFrom.insert(restFrom.end(), ts.begin() + condEnd, ts.begin() + whereAt);
+    }
+    Tokens out;
+    out.push_back(ts[0]);
+    out.push_back({Token::QIdent, realTable});
+    if (!alias.isEmpty()) {
+        out.push_back({Token::Word, QStringLiteral("AS")});
+        out.push_back({Token::QIdent, alias});
+    }
+    // SET list, with the qualifiers of assigned columns dropped ("set a.x = ...").
+    for (int j = 2; j < fromAt; ++j) {
+        if ((ts[j - 1].is("set") || ts[j - 1].isPunct(",")) && j + 3 < fromAt && ts[j].isName() && ts[j + 1].isPunct(".")
+            && ts[j + 2].isName() && ts[j + 3].isPunct("=")) {
+            j += 1;  // skip "a ."
+            continue;
+        }
+        out.push_back(ts[j]);
+    }
+    out.push_back(ts[fromAt]);
+    out.insert(out.end(), restFrom.begin(), restFrom.end());
+    if (!joinCond.empty() || whereAt < n) {
+        out.push_back({Token::Word, QStringLiteral("WHERE")});
+        if (!joinCond.empty()) {
+            out.push_back({Token::Punct, QStringLiteral("(")});
+            out.insert(out.end(), joinCond.begin(), joinCond.end());
+            out.push_back({Token::Punct, QStringLiteral(")")});
+        }
+        if (whereAt < n) {
+            if (!joinCond.empty())
+                out.push_back({Token::Word, QStringLiteral("AND")});
+            out.push_back({Token::Punct, QStringLiteral("(")});
+            out.insert(out.end(), ts.begin() + whereAt + 1, ts.end());
+            out.push_back({Token::Punct, QStringLiteral(")")});
+        }
+    }
+    return out;
+}
+
 void translateStatement(Tokens ts, TsqlProgram& prog)
 {
     collapseQualifiedNames(ts);
@@ -1330,7 +1458,7 @@ void translateStatement(Tokens ts, TsqlProgram& prog)
                         unsupported(QStringLiteral("DELETE with a second FROM (joined delete)"));
                 }
     } else if (first.is("update")) {
-        const QString target = nameAfter(ts, 1).toLower();
+        nameAfter(ts, 1);
         int depth = 0;
         int fromAt = -1;
         for (int k = 2; k < int(ts.size()); ++k) {
@@ -1340,19 +1468,8 @@ void translateStatement(Tokens ts, TsqlProgram& prog)
                 break;
             }
         }
-        if (fromAt > 0) {
-            // SQLite's UPDATE ... FROM joins the target implicitly; a target that
-            // is named again (or as an alias) in FROM would become a self-join.
-            depth = 0;
-            for (int k = fromAt + 1; k < int(ts.size()); ++k) {
-                depth += ts[k].isPunct("(") ? 1 : ts[k].isPunct(")") ? -1 : 0;
-                if (depth == 0 && ts[k].is("where"))
-                    break;
-                if (depth == 0 && ts[k].isName() && !ts[k].is("as") && TsqlDialect::tableName(ts[k].text).toLower() == target
-                    && !(k > 0 && ts[k - 1].isPunct(".")) && !(k + 1 < int(ts.size()) && ts[k + 1].isPunct(".")))
-                    unsupported(QStringLiteral("UPDATE whose target %1 appears again in its FROM clause").arg(target));
-            }
-        }
+        if (fromAt > 0)
+            ts = rewriteUpdateFrom(ts, fromAt);
     } else if (first.is("select")) {
         // select ... into #t from ...
         int depth = 0;

@@ -117,7 +117,9 @@ TEST_F(Dialect, UntranslatableConstructsFailNamingThem)
         {"select * from tjian_ryuan where id = @id", "@id"},
         {"exec sp_who", "EXEC"},
         {"select top 10 percent * from tjian_ryuan", "PERCENT"},
-        {"update a set xming = 'x' from tjian_ryuan a inner join tjian_ryuan b on b.id = a.id", "UPDATE"},
+        {"update a set xming = 'x' from tjian_ryuan a inner join tjian_ryuan b on b.id = a.id inner join tjian_ryuan a2 on a2.id = a.id "
+         "inner join tjian_ryuan a on 1 = 1", "UPDATE"},
+        {"update tjian_ryuan set xming = 'x' from tjian_ryuan left join #w b on b.id = tjian_ryuan.id", "inner join"},
         {"if (select count(*) from tjian_ryuan) > 0 delete from tjian_ryuan", "IF"},
         {"select * from a, b where a.x *= b.x", "*="},
     };
@@ -251,6 +253,16 @@ TEST_F(Dialect, SelectIntoAndUpdateFromWorkingTables)
     db->execute(QStringLiteral("update tjian_ryuan set dwid = t.n from (select dwid, count(*) as n from tjian_ryuan group by dwid) t "
                                "where tjian_ryuan.dwid = t.dwid"));
     EXPECT_EQ(cell(QStringLiteral("select sum(dwid) from tjian_ryuan")), QStringLiteral("5"));
+
+    // The target named again in FROM, plain or by alias, is the row being updated, not a second copy.
+    db->execute(QStringLiteral("update tjian_ryuan set ssje = t.n from tjian_ryuan inner join "
+                               "(select dwid, count(*) as n from tjian_ryuan group by dwid) t on t.dwid = tjian_ryuan.dwid "
+                               "where tjian_ryuan.xbie = '男'"));
+    EXPECT_EQ(cell(QStringLiteral("select sum(ssje) from tjian_ryuan")), QStringLiteral("8"));  // 2 + 1 + 5 (unchanged 女 row)
+    db->execute(QStringLiteral("update a set a.xbie = b.xbie from tjian_ryuan a inner join #r r on r.id = a.id "
+                               "inner join tjian_ryuan b on b.id = 2 where a.id = 1"));
+    EXPECT_EQ(cell(QStringLiteral("select xbie from tjian_ryuan where id = 1")), QStringLiteral("女"));
+    EXPECT_EQ(cell(QStringLiteral("select count(*) from tjian_ryuan where xbie = '女'")), QStringLiteral("2"));
 }
 
 TEST_F(Dialect, QuotedTextIsStoredAsTyped)
