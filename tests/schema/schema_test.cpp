@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -541,4 +542,22 @@ TEST(CreateDatabase, RefusesNamesThatAreNotPlainFileNames)
         EXPECT_FALSE(tj::schema::isValidDatabaseName(QString::fromUtf8(bad))) << bad;
     for (const char* good : {"his", "his2023", "his_2023", "体检2023", "Test-1"})
         EXPECT_TRUE(tj::schema::isValidDatabaseName(QString::fromUtf8(good))) << good;
+}
+
+// ---------------------------------------------------------------- statements of the windows
+
+// Every statement the windows send (outside their working tables) runs on
+// the schema: table and column names, types and implicit conversions agree.
+TEST_F(DemoData, StatementsOfTheWindowsRun)
+{
+    QFile f(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("statements.sql")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    int count = 0;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1String("--")))
+            continue;
+        ++count;
+        EXPECT_NO_THROW(db.connection().query(line)) << line.toStdString();
+    }
+    EXPECT_GT(count, 100);
 }
