@@ -1,0 +1,96 @@
+#include "masterdata/TFDictionary.h"
+
+#include "app/core/TDM.h"
+#include "masterdata/WindowParts.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/MaintenanceController.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tj::masterdata {
+
+using app::TDM;
+
+TFDictionary::TFDictionary(const DictionarySpec& spec, QWidget* parent)
+    : QDialog(parent), QryDict(TDM::instance().Connection()), spec_(spec)
+{
+    setWindowTitle(spec.caption);
+    resize(560, 480);
+    QryDict.setSql(QStringLiteral("select * from %1 order by id").arg(spec.table));
+
+    auto* layout = new QVBoxLayout(this);
+    Maint = new ui::MaintenanceController(this, QryDict, TDM::instance().QryCx());
+    layout->addWidget(Maint->createToolBar(this));
+
+    const QString thirdField = spec.hasDescription ? QStringLiteral("mshu") : QStringLiteral("pyjma");
+    const QString thirdCaption = spec.hasDescription ? QStringLiteral("描述") : QStringLiteral("拼音简码");
+    cxGrdDict = new ui::DataGrid(this);
+    cxGrdDict->addColumn(QStringLiteral("id"), QStringLiteral("编号"), 60);
+    cxGrdDict->addColumn(QStringLiteral("mcheng"), spec.nameCaption, 180);
+    cxGrdDict->addColumn(thirdField, thirdCaption, 150);
+    cxGrdDict->addColumn(QStringLiteral("xhao"), QStringLiteral("序号"), 60);
+    cxGrdDict->addSummary({0, ui::GridSummary::Kind::Count, QStringLiteral("%d")});
+    cxGrdDict->setQuery(&QryDict);
+    layout->addWidget(cxGrdDict, 1);
+    Maint->setGrid(cxGrdDict);
+
+    auto* panel = new QGroupBox(this);
+    auto* form = new QGridLayout(panel);
+    EdtMcheng = new QLineEdit(panel);
+    EdtThird = new QLineEdit(panel);
+    EdtXhao = new QLineEdit(panel);
+    QLabel* lblMcheng = AddLabelled(form, 0, 0, QStringLiteral("名称："), EdtMcheng);
+    AddLabelled(form, 1, 0, spec.hasDescription ? QStringLiteral("描述：") : QStringLiteral("拼音简码："), EdtThird);
+    AddLabelled(form, 2, 0, QStringLiteral("序号："), EdtXhao);
+    setTabOrder(EdtMcheng, EdtThird);
+    setTabOrder(EdtThird, EdtXhao);
+    layout->addWidget(panel);
+
+    Maint->addEditPanel(panel);
+    Maint->setFirstEditor(EdtMcheng);
+    Maint->bindText(EdtMcheng, QStringLiteral("mcheng"));
+    if (spec.hasDescription)
+        Maint->bindText(EdtThird, thirdField);
+    else
+        Maint->bindPinyin(EdtThird, thirdField, EdtMcheng, SearchCode());
+    Maint->bindText(EdtXhao, QStringLiteral("xhao"));
+    Maint->addRequired(EdtMcheng, QStringLiteral("名称不能为空！"), lblMcheng);
+    Maint->addDeleteGuard(spec.guardSql, spec.guardSql.contains(QLatin1String("'%s'")) ? QStringLiteral("mcheng")
+                                                                                        : QStringLiteral("id"),
+                          spec.guardMessage);
+    Maint->setDeleteQuestion(spec.deleteQuestion);
+}
+
+TFDictionary::~TFDictionary() = default;
+
+void TFDictionary::FormShow()
+{
+    QryDict.close();
+    QryDict.open();
+    Maint->applyState();
+}
+
+void TFDictionary::FormClose()
+{
+    QryDict.close();
+}
+
+void TFDictionary::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFDictionary::done(int result)
+{
+    FormClose();
+    QDialog::done(spec_.reportsOkOnClose ? QDialog::Accepted : result);
+}
+
+}  // namespace tj::masterdata

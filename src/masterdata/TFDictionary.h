@@ -1,0 +1,57 @@
+// The small dictionaries (person categories, examination categories, zones,
+// disease categories, normal results, unit natures and categories, fee
+// categories, combined-item categories): one window, nine members that
+// differ in captions, table, third column, delete guard and messages.
+#pragma once
+
+#include "platform/db/Query.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace tj::ui {
+class DataGrid;
+class MaintenanceController;
+}
+
+namespace tj::masterdata {
+
+struct DictionarySpec {
+    QString caption;           // window caption
+    QString table;
+    QString nameCaption;       // grid caption of mcheng
+    bool hasDescription;       // third column mshu (描述) instead of pyjma (拼音简码)
+    QString guardSql;          // one %d (the id) or '%s' (the name)
+    QString guardMessage;
+    QString deleteQuestion;
+    bool reportsOkOnClose;     // closing tells the caller to reload the dictionary
+};
+
+class TFDictionary : public QDialog {
+    Q_OBJECT
+public:
+    TFDictionary(const DictionarySpec& spec, QWidget* parent = nullptr);
+    ~TFDictionary() override;
+
+    const DictionarySpec& spec() const { return spec_; }
+
+    void FormShow();
+    void FormClose();
+
+    db::Query QryDict;
+    ui::MaintenanceController* Maint = nullptr;
+    ui::DataGrid* cxGrdDict = nullptr;
+    QLineEdit* EdtMcheng = nullptr;
+    QLineEdit* EdtThird = nullptr;  // pinyin initials or description
+    QLineEdit* EdtXhao = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    DictionarySpec spec_;
+};
+
+}  // namespace tj::masterdata

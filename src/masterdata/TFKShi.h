@@ -1,0 +1,46 @@
+// Examination departments: the departments of categories 11, 12 and 13.
+#pragma once
+
+#include "platform/db/Query.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace tj::ui {
+class DataGrid;
+class MaintenanceController;
+}
+
+namespace tj::masterdata {
+
+class TFKShi : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFKShi(QWidget* parent = nullptr);
+    ~TFKShi() override;
+
+    // Opening and closing of the window's data sets (also called by the
+    // showing and closing of the window).
+    void FormShow();
+    void FormClose();
+
+    db::Query QryKshi;    // the departments
+    db::Query QryKslbie;  // the three categories, for names
+    ui::MaintenanceController* Maint = nullptr;
+    ui::DataGrid* cxGrdKshi = nullptr;
+    QLineEdit* EdtMcheng = nullptr;
+    QLineEdit* EdtPyjma = nullptr;
+    QComboBox* CmbKslbie = nullptr;
+    QLineEdit* EdtXhao = nullptr;
+    QLineEdit* EdtWzhi = nullptr;
+    QPlainTextEdit* MemBzhu = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+};
+
+}  // namespace tj::masterdata

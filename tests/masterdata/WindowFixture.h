@@ -1,0 +1,90 @@
+// A workstation for window tests: a fresh database, the data module connected
+// to it, scripted message boxes, and helpers that act on controls as a clerk
+// would (typing, choosing from a list, entering a box, double-clicking).
+#pragma once
+
+#include "app/core/ConnectionConfig.h"
+#include "app/core/Session.h"
+#include "app/core/TDM.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/Dialogs.h"
+#include "support/DbFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTreeView>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tj::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest()
+    {
+        app::Session::reset();
+        app::SetProgramFolder(db.programFolder());
+        app::TDBConnectConfig c;
+        c.Server = app::EmbeddedServer;
+        c.DBName = QStringLiteral("his");
+        dm = std::make_unique<app::TDM>();
+        dm->connect(c);
+        dm->DbConnected = true;
+    }
+    ~WindowTest() override
+    {
+        dm.reset();
+        app::SetProgramFolder(QString());
+        app::Session::reset();
+    }
+
+    qint64 count(const QString& sql) { return db.scalar(sql).toInteger(); }
+
+    // Replaces the text of a box by typing.
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        edit->del();
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &key);
+    }
+    static void type(QPlainTextEdit* edit, const QString& text) { edit->setPlainText(text); }
+    // Picks an entry of a drop-down list by its text.
+    static void choose(QComboBox* combo, const QString& text)
+    {
+        const int i = combo->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
+        combo->setCurrentIndex(i);
+        emit combo->activated(i);
+    }
+    // The focus enters a control.
+    static void enter(QWidget* w)
+    {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(w, &in);
+    }
+    // Double click on the grid's row showing data-set row `row`.
+    static void doubleClick(ui::DataGrid* grid, int row)
+    {
+        grid->setCurrentRow(row);
+        emit grid->view()->doubleClicked(grid->view()->currentIndex());
+    }
+    // Grid texts of one column, in display order.
+    static QStringList column(ui::DataGrid* grid, int col)
+    {
+        QStringList out;
+        for (int r : grid->displayRows())
+            out << grid->displayText(r, col);
+        return out;
+    }
+
+    TestDatabase db;
+    std::unique_ptr<app::TDM> dm;
+    ui::ScriptedDialogs dialogs;
+};
+
+}  // namespace tj::test
