@@ -367,9 +367,13 @@ Sheet readXlsx(const QString& path)
     }
     if (x.hasError()) throw SheetError(QStringLiteral("工作表格式错误：%1").arg(x.errorString()));
 
+    // Formatted empty cells belong to the used block, as in spreadsheet programs.
+    for (const auto& p : styledEmpty) {
+        maxRow = std::max(maxRow, p.row);
+        maxCol = std::max(maxCol, p.col);
+    }
     sheet.setExtent(maxRow + 1, maxCol + 1);
-    for (const auto& p : styledEmpty)
-        if (p.row <= maxRow && p.col <= maxCol) sheet.setFormat(p.row, p.col, p.format);
+    for (const auto& p : styledEmpty) sheet.setFormat(p.row, p.col, p.format);
 
     if (!printArea.isEmpty())
         if (auto r = parseRange(printArea.split(',').value(0))) sheet.setPrintArea(*r);
