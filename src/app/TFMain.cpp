@@ -60,10 +60,6 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent)
         panels_ << panel;
     }
 
-    player_ = new QMediaPlayer(this);
-    audio_ = new QAudioOutput(this);
-    player_->setAudioOutput(audio_);
-
     BuildMenu();
 
     askQuit = [] { return false; };
@@ -272,9 +268,16 @@ bool TFMain::hasBackgroundPicture() const
 
 void TFMain::ApplyMusic(bool playMusic, const QString& musicFile)
 {
-    if (player_->playbackState() == QMediaPlayer::PlayingState)
+    if (player_ && player_->playbackState() == QMediaPlayer::PlayingState)
         player_->stop();
     if (playMusic && !musicFile.isEmpty() && QFileInfo::exists(musicFile)) {
+        // The player is made only when there is music to play: creating the
+        // media back end is slow and needs an audio system.
+        if (!player_) {
+            player_ = new QMediaPlayer(this);
+            audio_ = new QAudioOutput(this);
+            player_->setAudioOutput(audio_);
+        }
         player_->setSource(QUrl::fromLocalFile(musicFile));
         player_->play();
     }

@@ -109,9 +109,13 @@ TEST(ConnectionSettings, ConnectionStringsAndPipeNames)
 TEST(ConnectionDialog, FirstStartShowsDefaultsAndValidatesInOrder)
 {
     ScriptedDialogs dialogs;
+    QTemporaryDir dir;
     TFSetDBConn dlg;
     TDBConnectConfig none;
+    none.IniFileName = dir.filePath(QStringLiteral("ConnectDB.ini"));
+    EXPECT_TRUE(dlg.LoadConnectionSettings(none));
     dlg.setConfig(none);
+    EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_TRUE(dlg.RbSqlServer->isChecked());
     EXPECT_TRUE(dlg.RbNamedPipes->isChecked());
     EXPECT_EQ(dlg.EdtPort->text(), QStringLiteral("1433"));

@@ -2,6 +2,8 @@
 // by the rest of the program for the whole run.
 #pragma once
 
+#include "common/DesCipher.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -37,8 +39,8 @@ struct Session {
 
 // The permission system of this program in the menu registry and grants.
 inline const QString SystemCode = QStringLiteral("M1");
-// Key texts of the text cipher.
-inline const QString ConnectIniKey = QStringLiteral("XXXkbplhgtyuam72618");
-inline const QString PasswordKey = QStringLiteral("pvkoda");
+// Key texts of the text cipher: the login in ConnectDB.ini, user passwords.
+inline const QString ConnectIniKey = QString::fromLatin1(common::kConnectionSettingsKey);
+inline const QString PasswordKey = QString::fromLatin1(common::kUserPasswordKey);
 
 }  // namespace tj::app
