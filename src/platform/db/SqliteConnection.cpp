@@ -6,6 +6,7 @@
 #include <QHash>
 #include <sqlite3.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace tj::db {
@@ -18,6 +19,7 @@ constexpr int CacheLimit = 400;
 
 struct Compiled {
     TsqlProgram program;
+    bool shapeUsable = true;                // a shape whose program takes its values as parameters
     std::vector<sqlite3_stmt*> statements;  // one per step, prepared on first use
     std::vector<char> ddl;                  // the step changes the schema
 
@@ -31,6 +33,239 @@ struct Compiled {
 bool startsWithWord(const QString& s, const char* w)
 {
     return s.startsWith(QLatin1String(w), Qt::CaseInsensitive);
+}
+
+// ---- statement shapes ------------------------------------------------------
+// Statements are mostly made by SqlText with their values written in. The
+// literals of a select/insert/update/delete are lifted out into numbered
+// parameters, so that statements differing only in their values share one
+// translation and one prepared statement. Literals whose value matters to
+// the statement's form stay in the text: TOP counts, type widths, ORDER BY /
+// GROUP BY positions, and constants of a plain select list (they name the
+// result column).
+
+struct Shape {
+    QString key;
+    std::vector<Value> values;
+};
+
+bool wordIs(QStringView w, const char* kw)
+{
+    return w.compare(QLatin1String(kw), Qt::CaseInsensitive) == 0;
+}
+
+bool isTypeWord(QStringView w)
+{
+    static const char* const types[] = {"varchar", "nvarchar", "char", "nchar", "decimal", "numeric", "varbinary", "binary", "top"};
+    for (const char* t : types)
+        if (wordIs(w, t))
+            return true;
+    return false;
+}
+
+bool isIdentStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@') || c.unicode() >= 0x80;
+}
+
+bool isIdentChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@')
+        || c == QLatin1Char('$') || c.unicode() >= 0x80;
+}
+
+bool parameterize(const QString& sql, Shape& out)
+{
+    const QChar* s = sql.constData();
+    const int n = int(sql.size());
+    out.key.clear();
+    out.key.reserve(n);
+    out.values.clear();
+
+    enum class Prev { None, Word, Punct, Literal };
+    Prev prev = Prev::None;
+    QStringView prevText, prev2Text;
+    int depth = 0;
+    int selectListDepth = -1;  // inside "select ... from" at this depth
+    int orderDepth = -1;       // inside "order by" / "group by" at this depth
+    int typeParenDepth = -1;   // inside "varchar(...)", "top (...)"
+    bool insert = false;
+    bool firstWord = true;
+
+    auto note = [&](Prev kind, QStringView text) {
+        prev2Text = prevText;
+        prevText = text;
+        prev = kind;
+    };
+    auto literalAllowed = [&]() { return !(selectListDepth == depth && !insert); };
+
+    int i = 0;
+    while (i < n) {
+        const QChar c = s[i];
+        if (c.isSpace()) {
+            if (!out.key.isEmpty() && !out.key.endsWith(QLatin1Char(' ')))
+                out.key += QLatin1Char(' ');
+            ++i;
+            continue;
+        }
+        if (c == QLatin1Char('-') && i + 1 < n && s[i + 1] == QLatin1Char('-')) {
+            while (i < n && s[i] != QLatin1Char('\n'))
+                ++i;
+            continue;
+        }
+        if (c == QLatin1Char('/') && i + 1 < n && s[i + 1] == QLatin1Char('*'))
+            return false;
+        if (c == QLatin1Char('?'))
+            return false;  // the caller's own parameters
+        const bool nString = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && s[i + 1] == QLatin1Char('\'')
+            && prev != Prev::Word;
+        if (c == QLatin1Char('\'') || nString) {
+            const int start = i;
+            if (nString)
+                ++i;
+            ++i;
+            QString v;
+            bool closed = false;
+            while (i < n) {
+                if (s[i] == QLatin1Char('\'')) {
+                    if (i + 1 < n && s[i + 1] == QLatin1Char('\'')) {
+                        v += QLatin1Char('\'');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                v += s[i++];
+            }
+            if (!closed)
+                return false;
+            if (literalAllowed()) {
+                out.values.emplace_back(std::move(v));
+                out.key += QLatin1Char('?') + QString::number(out.values.size());
+            } else {
+                out.key += QStringView(s + start, i - start);
+            }
+            note(Prev::Literal, QStringView());
+            continue;
+        }
+        if (c == QLatin1Char('[') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
+            const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
+            const int start = i++;
+            while (i < n && s[i] != close)
+                ++i;
+            if (i >= n)
+                return false;
+            ++i;
+            out.key += QStringView(s + start, i - start);
+            note(Prev::Word, QStringView(s + start, i - start));
+            continue;
+        }
+        if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s[i + 1].isDigit())) {
+            const int start = i;
+            bool real = false;
+            while (i < n && (s[i].isDigit() || s[i] == QLatin1Char('.'))) {
+                real = real || s[i] == QLatin1Char('.');
+                ++i;
+            }
+            if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E') || s[i] == QLatin1Char('x') || s[i] == QLatin1Char('X')
+                          || isIdentChar(s[i])))
+                return false;  // exponents, hex, odd words: keep the whole text
+            const QStringView num(s + start, i - start);
+            bool param = false;
+            if (literalAllowed() && orderDepth != depth && typeParenDepth != depth) {
+                if (prev == Prev::Punct)
+                    param = prevText != QLatin1String(")") && prevText != QLatin1String("-") && prevText != QLatin1String("+")
+                        && prevText != QLatin1String("*") && prevText != QLatin1String("/") && prevText != QLatin1String("%");
+                else if (prev == Prev::Word)
+                    param = wordIs(prevText, "then") || wordIs(prevText, "else") || wordIs(prevText, "when")
+                        || wordIs(prevText, "between") || wordIs(prevText, "and") || wordIs(prevText, "or")
+                        || (wordIs(prevText, "select") && insert);
+            }
+            if (param) {
+                bool ok = false;
+                if (real) {
+                    const double d = num.toDouble(&ok);
+                    if (!ok)
+                        return false;
+                    out.values.emplace_back(d);
+                } else {
+                    const qint64 v = num.toLongLong(&ok);
+                    if (!ok)
+                        return false;
+                    out.values.emplace_back(v);
+                }
+                out.key += QLatin1Char('?') + QString::number(out.values.size());
+            } else {
+                out.key += num;
+            }
+            note(Prev::Literal, QStringView());
+            continue;
+        }
+        if (isIdentStart(c)) {
+            const int start = i++;
+            while (i < n && isIdentChar(s[i]))
+                ++i;
+            const QStringView w(s + start, i - start);
+            out.key += w;
+            if (firstWord) {
+                firstWord = false;
+                insert = wordIs(w, "insert");
+                if (!insert && !wordIs(w, "select") && !wordIs(w, "update") && !wordIs(w, "delete"))
+                    return false;
+            }
+            if (wordIs(w, "select")) {
+                selectListDepth = depth;
+            } else if (wordIs(w, "from") || wordIs(w, "where")) {
+                if (selectListDepth == depth)
+                    selectListDepth = -1;
+            } else if (wordIs(w, "into")) {
+                if (selectListDepth == depth)
+                    return false;  // select ... into: a table is made from the statement
+            } else if (wordIs(w, "by") && (wordIs(prevText, "order") || wordIs(prevText, "group"))) {
+                orderDepth = depth;
+            }
+            if (orderDepth == depth && (wordIs(w, "having") || wordIs(w, "limit") || wordIs(w, "union") || wordIs(w, "select")))
+                orderDepth = -1;
+            if (wordIs(w, "create") || wordIs(w, "drop") || wordIs(w, "alter") || wordIs(w, "truncate") || wordIs(w, "exec")
+                || wordIs(w, "declare") || wordIs(w, "begin") || wordIs(w, "commit") || wordIs(w, "rollback"))
+                return false;
+            note(Prev::Word, w);
+            continue;
+        }
+        // Punctuation; two-character operators stay together.
+        int len = 1;
+        if (i + 1 < n) {
+            const QChar d = s[i + 1];
+            if ((c == QLatin1Char('<') && (d == QLatin1Char('=') || d == QLatin1Char('>'))) || (c == QLatin1Char('>') && d == QLatin1Char('='))
+                || (c == QLatin1Char('!') && (d == QLatin1Char('=') || d == QLatin1Char('<') || d == QLatin1Char('>')))
+                || (c == QLatin1Char('|') && d == QLatin1Char('|')))
+                len = 2;
+        }
+        const QStringView op(s + i, len);
+        if (c == QLatin1Char('(')) {
+            ++depth;
+            if (prev == Prev::Word && isTypeWord(prevText))
+                typeParenDepth = depth;
+        } else if (c == QLatin1Char(')')) {
+            if (typeParenDepth == depth)
+                typeParenDepth = -1;
+            if (orderDepth == depth)
+                orderDepth = -1;
+            if (selectListDepth == depth)
+                selectListDepth = -1;
+            --depth;
+        } else if (c == QLatin1Char(';')) {
+            insert = false;
+            firstWord = true;
+            selectListDepth = orderDepth = -1;
+        }
+        out.key += op;
+        i += len;
+        note(Prev::Punct, op);
+    }
+    return !out.values.empty();
 }
 
 }  // namespace
@@ -68,13 +303,24 @@ struct SqliteConnection::Impl {
         }
     }
 
-    std::shared_ptr<Compiled> compile(const QString& sql)
+    std::shared_ptr<Compiled> compile(const QString& sql, bool shape = false)
     {
         auto it = cache.constFind(sql);
         if (it != cache.constEnd())
             return it.value();
         auto c = std::make_shared<Compiled>();
-        c->program = TsqlDialect::translate(sql);
+        if (shape) {
+            try {
+                c->program = TsqlDialect::translate(sql);
+            } catch (const SqlError&) {
+                c->shapeUsable = false;  // the statement's own text decides (and reports)
+            }
+            for (const TsqlStep& st : c->program.steps)
+                if (st.kind != TsqlStep::Kind::Sql)
+                    c->shapeUsable = false;
+        } else {
+            c->program = TsqlDialect::translate(sql);
+        }
         c->statements.assign(c->program.steps.size(), nullptr);
         for (const TsqlStep& s : c->program.steps)
             c->ddl.push_back(s.kind == TsqlStep::Kind::SelectInto
@@ -95,6 +341,42 @@ struct SqliteConnection::Impl {
             fail();
         }
         return st;
+    }
+
+    static void bindOne(sqlite3_stmt* st, int i, const Value& v)
+    {
+        {
+            switch (v.type()) {
+            case Value::Type::Null: sqlite3_bind_null(st, i + 1); break;
+            case Value::Type::Integer: sqlite3_bind_int64(st, i + 1, v.toInteger()); break;
+            case Value::Type::Real: sqlite3_bind_double(st, i + 1, v.toDouble()); break;
+            case Value::Type::Text: {
+                const QByteArray u = v.toString().toUtf8();
+                sqlite3_bind_text(st, i + 1, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            case Value::Type::Blob: {
+                const QByteArray b = v.toBlob();
+                sqlite3_bind_blob(st, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            }
+        }
+    }
+
+    // Binds the lifted literals of a shape: "?N" takes value N.
+    static void bindNumbered(sqlite3_stmt* st, const std::vector<Value>& values)
+    {
+        const int count = sqlite3_bind_parameter_count(st);
+        for (int j = 1; j <= count; ++j) {
+            const char* name = sqlite3_bind_parameter_name(st, j);
+            if (!name)
+                continue;  // numbers used by other statements of the batch
+            const int index = std::atoi(name + 1) - 1;
+            if (index < 0 || index >= int(values.size()))
+                throw SqlError(QStringLiteral("internal error: parameter %1 has no value").arg(QString::fromUtf8(name)));
+            bindOne(st, j - 1, values[std::size_t(index)]);
+        }
     }
 
     static void bind(sqlite3_stmt* st, const std::vector<Value>& params)
@@ -214,6 +496,8 @@ struct SqliteConnection::Impl {
     }
 
     int execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs);
+    int runProgram(Compiled& c, const std::vector<Value>* params, bool numbered, ResultSet* rs);
+    Shape shape;  // scratch, reused between statements
 };
 
 std::vector<ColumnInfo> SqliteConnection::Impl::tableColumns(const QString& tableText)
@@ -322,10 +606,23 @@ void SqliteConnection::Impl::truncate(const QString& table)
 int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs)
 {
     requireOpen();
+    if (!params && parameterize(sql, shape)) {
+        const std::shared_ptr<Compiled> c = compile(shape.key, true);
+        if (c->shapeUsable) {
+            const std::vector<Value> values = std::move(shape.values);
+            return runProgram(*c, &values, true, rs);
+        }
+    }
     const std::shared_ptr<Compiled> c = compile(sql);
-    const auto& steps = c->program.steps;
-    if (params && (steps.size() != 1 || steps.front().kind != TsqlStep::Kind::Sql))
+    if (params && (c->program.steps.size() != 1 || c->program.steps.front().kind != TsqlStep::Kind::Sql))
         throw SqlError(QStringLiteral("Parameters can be given to a single statement only."));
+    return runProgram(*c, params, false, rs);
+}
+
+int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Value>* params, bool numbered, ResultSet* rs)
+{
+    Compiled* c = &compiled;
+    const auto& steps = c->program.steps;
     int changes = 0;
     ResultSet scratch;
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -346,8 +643,12 @@ int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>
             changes = sqlite3_changes(db);
             continue;
         }
-        if (params)
-            bind(st, *params);
+        if (params) {
+            if (numbered)
+                bindNumbered(st, *params);
+            else
+                bind(st, *params);
+        }
         const bool rowsWanted = rs && sqlite3_column_count(st) > 0;
         int n;
         try {

@@ -8,7 +8,7 @@ namespace tj::db {
 namespace {
 
 struct Token {
-    enum Kind { Word, QIdent, String, Number, Blob, Var, Punct };
+    enum Kind { Word, QIdent, String, Number, Blob, Var, Punct, Param };
     Kind kind = Punct;
     QString text;  // Word/Number/Punct/Var: as written; QIdent: the bare name; String: unescaped value
     bool collate = false;  // String: followed by the text collation when rendered
@@ -149,6 +149,17 @@ Tokens tokenize(const QString& s)
             i = j;
             continue;
         }
+        if (c == QLatin1Char('?')) {
+            // A numbered parameter ?N standing for a literal of the statement.
+            int j = i + 1;
+            while (j < n && s.at(j).isDigit())
+                ++j;
+            t.kind = Token::Param;
+            t.text = s.mid(i, j - i);
+            out.push_back(std::move(t));
+            i = j;
+            continue;
+        }
         if (c == QLatin1Char('@')) {
             int j = i + 1;
             while (j < n && (s.at(j) == QLatin1Char('@') || isIdentChar(s.at(j))))
@@ -230,6 +241,11 @@ QString render(const Tokens& ts, int from = 0, int to = -1)
             break;
         case Token::Blob:
             out += QLatin1String("X'") + t.text + QLatin1Char('\'');
+            break;
+        case Token::Param:
+            out += t.text;
+            if (t.collate)
+                out += QLatin1String(" COLLATE ") + QLatin1String(TsqlDialect::Collation);
             break;
         default:
             out += t.text;
@@ -355,7 +371,8 @@ bool literalNeedsCollation(const Tokens& ts, int i)
         return false;
     if (i >= 2 && ts[i - 1].is("between") && columnEndsAt(ts, i - 2))
         return false;
-    if (i >= 4 && ts[i - 1].is("and") && ts[i - 2].kind == Token::String && ts[i - 3].is("between") && columnEndsAt(ts, i - 4))
+    if (i >= 4 && ts[i - 1].is("and") && (ts[i - 2].kind == Token::String || ts[i - 2].kind == Token::Param)
+        && ts[i - 3].is("between") && columnEndsAt(ts, i - 4))
         return false;
     return true;
 }
@@ -378,6 +395,7 @@ bool endsOperand(const Token& t)
     switch (t.kind) {
     case Token::Number:
     case Token::String:
+    case Token::Param:
     case Token::Blob:
     case Token::QIdent:
         return true;
@@ -514,7 +532,7 @@ void rewriteExpressions(Tokens& ts, bool collateStrings)
             }
             unsupported(QStringLiteral("variable %1").arg(t.text));
         }
-        if (t.kind == Token::String) {
+        if (t.kind == Token::String || t.kind == Token::Param) {
             t.collate = collateStrings && !(i + 1 < n && ts[i + 1].is("collate")) && literalNeedsCollation(ts, i);
             out.push_back(t);
             continue;
