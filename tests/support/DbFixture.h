@@ -2,6 +2,7 @@
 // (bin/data/template.db) into a temporary program folder for every test, and
 // small builders for the catalogue, units, persons, users and visits.
 //
+//   #include "support/DbFixture.h"
 //   class MyTest : public tj::test::DbTest {};
 //   TEST_F(MyTest, ...) {
 //       int ks = db.addDepartment("内科");
