@@ -272,8 +272,8 @@ public:
             return {};
         const int g = groupOf(index);
         if (g >= 0) {
-            if (index.column() != 0)
-                return {};
+            // Group rows span the row; every column answers with the caption,
+            // so it shows even when the first column is hidden.
             if (role == Qt::DisplayRole) {
                 const auto& c = grid_->columns_[std::size_t(grid_->groupColumn_)];
                 return QStringLiteral("%1 : %2").arg(c.caption, groups_[std::size_t(g)].text);
@@ -1191,6 +1191,7 @@ void DataGrid::restoreExpansion()
     if (!model_->grouped())
         return;
     for (int g = 0; g < int(model_->groups_.size()); ++g) {
+        view_->setFirstColumnSpanned(g, QModelIndex(), true);
         const QString& key = model_->groups_[std::size_t(g)].key;
         auto it = expanded_.find(key);
         const bool open = it != expanded_.end() ? it->second : expandNewGroups_;

@@ -1,0 +1,207 @@
+#include "admin/TFCsSz.h"
+
+#include "app/core/ServerClock.h"
+#include "app/core/Session.h"
+#include "app/core/TDM.h"
+#include "platform/db/SqlText.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/EnterMovesFocus.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace tj::admin {
+
+using app::Session;
+using app::TDM;
+using db::SqlText;
+
+namespace {
+const QString CentreNameKey = QStringLiteral("体检中心名称");
+const QString StartTimeKey = QStringLiteral("软件启用时间");
+const QString MonthEndKey = QStringLiteral("月结设置");
+const QString TimeFormat = QStringLiteral("hh:mm:ss");
+
+QString scalarText(const char* sql)
+{
+    db::Query& q = TDM::instance().QryCx();
+    q.close();
+    q.setSql(QString::fromUtf8(sql));
+    q.open();
+    const bool found = !q.isEmpty();
+    const QString value = found ? q.field(QStringLiteral("zhi")).asString() : QString();
+    q.close();
+    return found ? value : QString();
+}
+
+bool hasRow(const char* sql)
+{
+    db::Query& q = TDM::instance().QryCx();
+    q.close();
+    q.setSql(QString::fromUtf8(sql));
+    q.open();
+    const bool found = !q.isEmpty();
+    q.close();
+    return found;
+}
+}  // namespace
+
+TFCsSz::TFCsSz(QWidget* parent) : QDialog(parent), QryCsSz(TDM::instance().Connection())
+{
+    setWindowTitle(QStringLiteral("参数设置"));
+    ui::EnterMovesFocus::install(this);
+    auto* layout = new QVBoxLayout(this);
+    auto* tabs = new QTabWidget(this);
+    auto* page = new QWidget(tabs);
+    tabs->addTab(page, QStringLiteral("参数设置"));
+    auto* pageLayout = new QVBoxLayout(page);
+
+    auto* unit = new QGroupBox(QStringLiteral("体检单位设置"), page);
+    auto* unitLayout = new QHBoxLayout(unit);
+    unitLayout->addWidget(new QLabel(QStringLiteral("体检中心名称："), unit));
+    EdtZxmcheng = new QLineEdit(unit);
+    EdtZxmcheng->setMinimumWidth(260);
+    unitLayout->addWidget(EdtZxmcheng);
+    pageLayout->addWidget(unit);
+
+    GrpQysz = new QGroupBox(QStringLiteral("软件启用设置"), page);
+    auto* startLayout = new QHBoxLayout(GrpQysz);
+    startLayout->addWidget(new QLabel(QStringLiteral("软件启用时间："), GrpQysz));
+    DtpQyrq = new QDateEdit(GrpQysz);
+    DtpQyrq->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    DtpQyrq->setCalendarPopup(true);
+    DtpQysj = new QTimeEdit(GrpQysz);
+    DtpQysj->setDisplayFormat(TimeFormat);
+    startLayout->addWidget(DtpQyrq);
+    startLayout->addWidget(DtpQysj);
+    startLayout->addStretch();
+    pageLayout->addWidget(GrpQysz);
+
+    auto* month = new QGroupBox(QStringLiteral("月结设置"), page);
+    auto* monthLayout = new QHBoxLayout(month);
+    monthLayout->addWidget(new QLabel(QStringLiteral("月结时间：每月"), month));
+    CmbYjri = new QComboBox(month);
+    CmbYjri->addItem(QStringLiteral("月底"));
+    for (int d = 1; d <= 28; ++d)
+        CmbYjri->addItem(QString::number(d));
+    CmbYjri->setCurrentIndex(0);
+    DtpYjsj = new QTimeEdit(month);
+    DtpYjsj->setDisplayFormat(TimeFormat);
+    monthLayout->addWidget(CmbYjri);
+    monthLayout->addWidget(DtpYjsj);
+    monthLayout->addStretch();
+    pageLayout->addWidget(month);
+    layout->addWidget(tabs);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BBtnOk = new QPushButton(QStringLiteral("确定(&O)"), this);
+    BBtnCancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    buttons->addWidget(BBtnOk);
+    buttons->addWidget(BBtnCancel);
+    layout->addLayout(buttons);
+    connect(BBtnOk, &QPushButton::clicked, this, &TFCsSz::BBtnOkClick);
+    connect(BBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TFCsSz::~TFCsSz() = default;
+
+void TFCsSz::FormShow()
+{
+    EdtZxmcheng->clear();
+    EdtZxmcheng->setText(scalarText("select zhi from tjian_csszhi where jian='体检中心名称' "));
+
+    // The start moment can be set once; afterwards it is shown greyed.
+    const bool startSet = hasRow("select zhi from tjian_csszhi where jian='软件启用时间' ");
+    GrpQysz->setEnabled(!startSet);
+    QDateTime shown;
+    if (startSet)
+        shown = db::Value(scalarText("select zhi from tjian_csszhi where jian='软件启用时间' ")).toDateTime();
+    if (!shown.isValid()) {
+        db::Connection& c = TDM::instance().Connection();
+        shown = QDateTime(app::ServerToday(c).date(), app::ServerTimeOfDay(c));
+    }
+    DtpQyrq->setDate(shown.date());
+    DtpQysj->setTime(shown.time());
+    const QPalette::ColorRole role = startSet ? QPalette::Button : QPalette::Base;
+    for (QWidget* w : {static_cast<QWidget*>(DtpQyrq), static_cast<QWidget*>(DtpQysj)}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, palette().color(role));
+        p.setColor(QPalette::Disabled, QPalette::Base, palette().color(role));
+        w->setPalette(p);
+    }
+
+    if (hasRow("select zhi from tjian_csszhi where jian='月结设置' ")) {
+        const QString setting = scalarText("select zhi from tjian_csszhi where jian='月结设置' ");
+        const int blank = setting.indexOf(QLatin1Char(' '));
+        const QString day = blank < 0 ? setting : setting.left(blank);
+        const QString time = blank < 0 ? QString() : setting.mid(blank + 1).trimmed();
+        const int i = CmbYjri->findText(day);
+        if (i >= 0)
+            CmbYjri->setCurrentIndex(i);
+        QTime t = QTime::fromString(time, QStringLiteral("H:mm:ss"));
+        if (!t.isValid())
+            t = QTime::fromString(time, QStringLiteral("H:mm"));
+        if (t.isValid())
+            DtpYjsj->setTime(t);
+    }
+    EdtZxmcheng->setFocus();
+}
+
+void TFCsSz::SaveParameter(const QString& key, const QString& value)
+{
+    QryCsSz.close();
+    QryCsSz.setSql(SqlText::format("select * from tjian_csszhi where jian='%s' ", key));
+    QryCsSz.open();
+    if (QryCsSz.isEmpty())
+        QryCsSz.append();
+    else
+        QryCsSz.edit();
+    QryCsSz.setField(QStringLiteral("jian"), key);
+    QryCsSz.setField(QStringLiteral("zhi"), value);
+    QryCsSz.post();
+    QryCsSz.close();
+}
+
+void TFCsSz::BBtnOkClick()
+{
+    Session& s = Session::current();
+    const QString name = EdtZxmcheng->text();
+    SaveParameter(CentreNameKey, name);
+    s.CentreName = name;
+
+    QDateTime start(DtpQyrq->date(), DtpQysj->time());
+    start = start.addMSecs(-start.time().msec());
+    SaveParameter(StartTimeKey, start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    s.StartTimeSet = true;
+    s.SoftwareStartTime = start;
+
+    const QString monthEnd = QStringLiteral("%1 %2").arg(CmbYjri->currentText(), DtpYjsj->time().toString(TimeFormat));
+    SaveParameter(MonthEndKey, monthEnd);
+    s.MonthEndSettingSet = true;
+    s.MonthEndSetting = monthEnd;
+
+    if (parametersSaved)
+        parametersSaved();
+    ui::Dialogs::instance().info(QStringLiteral("系统参数设置保存成功！"));
+    accept();
+}
+
+void TFCsSz::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+}  // namespace tj::admin

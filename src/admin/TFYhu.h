@@ -1,0 +1,47 @@
+// Users: the operators of the program, each in an examination department.
+#pragma once
+
+#include "admin/UserList.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace tj::ui {
+class DataGrid;
+class MaintenanceController;
+}
+
+namespace tj::admin {
+
+class TFYhu : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFYhu(QWidget* parent = nullptr);
+    ~TFYhu() override;
+
+    void FormShow();
+    void FormClose();
+
+    UserList Users;
+    ui::MaintenanceController* Maint = nullptr;
+    ui::DataGrid* cxGrdYhu = nullptr;
+    QLineEdit* EdtXming = nullptr;
+    QLineEdit* EdtXhao = nullptr;
+    QLineEdit* EdtZhao = nullptr;
+    QComboBox* CmbXbie = nullptr;
+    QLineEdit* EdtPyjma = nullptr;
+    QComboBox* CmbKshi = nullptr;
+    QLineEdit* EdtDhua = nullptr;
+    QComboBox* CmbYhlbie = nullptr;
+    QPlainTextEdit* MemJjie = nullptr;
+    QPlainTextEdit* MemBzhu = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+};
+
+}  // namespace tj::admin
