@@ -162,8 +162,7 @@ void TFNavigationMap::paintEvent(QPaintEvent*)
         {QStringLiteral("0111"), QStringLiteral("0113")}, {QStringLiteral("0113"), QStringLiteral("0115")},
         {QStringLiteral("0115"), QStringLiteral("0202")}, {QStringLiteral("0113"), QStringLiteral("0201")},
         {QStringLiteral("0201"), QStringLiteral("0202")}, {QStringLiteral("0202"), QStringLiteral("0301")},
-        {QStringLiteral("0301"), QStringLiteral("0407")}, {QStringLiteral("0104"), QStringLiteral("0501")},
-        {QStringLiteral("0105"), QStringLiteral("0501")}};
+        {QStringLiteral("0301"), QStringLiteral("0407")}, {QStringLiteral("0105"), QStringLiteral("0501")}};
     auto centreOf = [&](const QString& code) {
         for (const Button& b : Buttons())
             if (b.code == code)
