@@ -1,5 +1,7 @@
 #include "platform/report/PageModel.h"
 
+#include "platform/sheet/Fonts.h"
+
 #include <QFileInfo>
 #include <QFont>
 #include <QPainter>
@@ -12,16 +14,7 @@ namespace tj::report {
 
 void installFontSubstitutions()
 {
-    static const bool done = [] {
-        const QString serif = QStringLiteral("Noto Serif CJK SC");
-        const QString sans = QStringLiteral("Noto Sans CJK SC");
-        for (const char* f : {"宋体", "新宋体", "SimSun", "楷体", "楷体_GB2312", "KaiTi", "仿宋", "仿宋_GB2312"})
-            QFont::insertSubstitutions(QString::fromUtf8(f), {serif, sans});
-        for (const char* f : {"微软雅黑", "Microsoft YaHei", "黑体", "SimHei"})
-            QFont::insertSubstitutions(QString::fromUtf8(f), {sans, serif});
-        return true;
-    }();
-    (void)done;
+    sheet::installCjkFontSubstitutions();
 }
 
 QStringList Document::texts(int page) const

@@ -1,5 +1,7 @@
 #include "platform/sheet/SheetPrinter.h"
 
+#include "platform/sheet/Fonts.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -126,6 +128,7 @@ void paintSheetPage(QPainter& painter, const Sheet& sheet, const SheetPage& page
     const double scale = ps.scalePercent / 100.0;
     QSizeF paper = paperMm(sheet);
 
+    installCjkFontSubstitutions();
     painter.save();
     QFont base(sheet.fontFamily());
     base.setPointSizeF(sheet.fontSize());

@@ -1,6 +1,7 @@
 #include "platform/sheet/SheetView.h"
 
 #include "platform/sheet/SheetPrinter.h"
+#include "platform/sheet/Fonts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,6 +97,7 @@ void SheetModel::refresh()
 
 SheetView::SheetView(QWidget* parent) : QTableView(parent), model_(std::make_unique<SheetModel>(&sheet_))
 {
+    installCjkFontSubstitutions();
     setModel(model_.get());
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -121,16 +123,26 @@ void SheetView::refresh()
 
 void SheetView::applyLayout()
 {
+    // Sizes are set only where they differ from the defaults, so that a sheet
+    // of thousands of rows shows at once.
     clearSpans();
     for (const auto& m : sheet_.merges()) setSpan(m.top, m.left, m.rowCount(), m.columnCount());
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        setColumnHidden(c, sheet_.isColumnHidden(c));
-        if (!sheet_.isColumnHidden(c))
-            setColumnWidth(c, int(std::lround(sheet_.columnWidth(c) / double(Sheet::kWidthUnitsPerChar) * 7.0 + 5.0)));
+    auto columnPx = [](int units) { return int(std::lround(units / double(Sheet::kWidthUnitsPerChar) * 7.0 + 5.0)); };
+    horizontalHeader()->setDefaultSectionSize(columnPx(sheet_.defaultColumnWidth()));
+    verticalHeader()->setDefaultSectionSize(int(std::lround(sheet_.defaultRowHeight() * 96.0 / 72.0)));
+    const int cols = model_->columnCount(), rows = model_->rowCount();
+    for (int c = 0; c < cols; ++c) {
+        bool hidden = sheet_.isColumnHidden(c);
+        if (hidden != isColumnHidden(c)) setColumnHidden(c, hidden);
+        if (!hidden) {
+            int px = columnPx(sheet_.columnWidth(c));
+            if (columnWidth(c) != px) setColumnWidth(c, px);
+        }
     }
-    for (int r = 0; r < model_->rowCount(); ++r) {
-        setRowHidden(r, sheet_.isRowHidden(r));
-        if (!sheet_.isRowHidden(r)) setRowHeight(r, int(std::lround(sheet_.rowHeight(r) * 96.0 / 72.0)));
+    for (int r = 0; r < rows; ++r) {
+        bool hidden = sheet_.isRowHidden(r);
+        if (hidden != isRowHidden(r)) setRowHidden(r, hidden);
+        if (!hidden && sheet_.hasCustomRowHeight(r)) setRowHeight(r, int(std::lround(sheet_.rowHeight(r) * 96.0 / 72.0)));
     }
 }
 
