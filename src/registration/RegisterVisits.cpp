@@ -140,8 +140,13 @@ QStringList registerPlan(db::Connection& c, const Plan& p)
             c.execute(SqlText::format(InsertVisitSql, number, personId, p.categoryId, jzlxing, jzbzhi, jzsjian,
                                       p.packageId, p.op.id, p.op.name, t, zoneId));
 
-        // Charge lines hanging on visit 0 would be lost; refuse instead.
-        const qint64 visitId = c.scalar(QStringLiteral("SELECT SCOPE_IDENTITY()")).toInteger();
+        // A server that answers a separate SCOPE_IDENTITY() with NULL (it
+        // counts the scope per batch) still knows the insert's identity
+        // through the connection. Charge lines hanging on visit 0 would be
+        // lost, so no id at all refuses the press.
+        qint64 visitId = c.scalar(QStringLiteral("SELECT SCOPE_IDENTITY()")).toInteger();
+        if (visitId <= 0)
+            visitId = c.lastIdentity().toInteger();
         if (visitId <= 0)
             throw Refusal(QStringLiteral("无法取得新收费记录的编号！"));
 
