@@ -1,5 +1,12 @@
 #include "app/StartUp.h"
 
+#include "admin/TFCsSz.h"
+#include "admin/TFYhSquan.h"
+#include "admin/TFYhu.h"
+#include "masterdata/Dictionaries.h"
+#include "masterdata/TFDwei.h"
+#include "masterdata/TFKShi.h"
+
 #include "app/SmallDialogs.h"
 #include "app/TFLogin.h"
 #include "app/TFMain.h"
@@ -48,6 +55,28 @@ void CreateLongLivedWindows(TFMain& main)
         TFSetBGround dialog(&main, &main);
         dialog.exec();
     });
+
+    // Catalogue and administration windows: created once, shown modally on
+    // each choice of their menu entry.
+    auto longLived = [&main](const QString& windowClass, QDialog* window) {
+        main.registerWindow(windowClass, [window] { window->exec(); });
+    };
+    longLived(QStringLiteral("TFKShi"), new masterdata::TFKShi(&main));
+    longLived(QStringLiteral("TFRylbie"), new masterdata::TFRylbie(&main));
+    longLived(QStringLiteral("TFTjlbie"), new masterdata::TFTjlbie(&main));
+    longLived(QStringLiteral("TFTjfqu"), new masterdata::TFTjfqu(&main));
+    longLived(QStringLiteral("TFJblbie"), new masterdata::TFJblbie(&main));
+    longLived(QStringLiteral("TFZcjguo"), new masterdata::TFZcjguo(&main));
+    longLived(QStringLiteral("TFDwxzhi"), new masterdata::TFDwxzhi(&main));
+    longLived(QStringLiteral("TFDwlbie"), new masterdata::TFDwlbie(&main));
+    longLived(QStringLiteral("TFFbie"), new masterdata::TFFbie(&main));
+    longLived(QStringLiteral("TFZhxmLbie"), new masterdata::TFZhxmLbie(&main));
+    longLived(QStringLiteral("TFDwei"), new masterdata::TFDwei(&main));
+    auto* parameters = new admin::TFCsSz(&main);
+    parameters->parametersSaved = [&main] { main.UpdateStatusBar(); };
+    longLived(QStringLiteral("TFCsSz"), parameters);
+    longLived(QStringLiteral("TFYhu"), new admin::TFYhu(&main));
+    longLived(QStringLiteral("TFYhSquan"), new admin::TFYhSquan(&main));
     main.enableRegisteredEntries();
 }
 
