@@ -4,6 +4,8 @@
 #include "registration/ExamNumber.h"
 #include "registration/WorkingItems.h"
 
+#include <QSet>
+
 #include <stdexcept>
 
 namespace tj::registration {
@@ -126,10 +128,22 @@ QStringList registerPlan(db::Connection& c, const Plan& p)
     db::Transaction tx(c);
     counter.lock();
     QStringList numbers;
+    // A visit for a person id that names nobody would get no result rows;
+    // refuse the press instead (one query for the whole batch).
+    {
+        QStringList ids;
+        for (const int personId : p.personIds)
+            ids << QString::number(personId);
+        QSet<qint64> found;
+        const db::ResultSet rs =
+            c.query(SqlText::format("select id from tjian_ryuan where id in (%s) ", ids.join(QLatin1String(", "))));
+        for (const auto& row : rs.rows)
+            found.insert(row[0].toInteger());
+        for (const int personId : p.personIds)
+            if (!found.contains(personId))
+                throw Refusal(SqlText::format("档案号 %d 不存在！", personId));
+    }
     for (const int personId : p.personIds) {
-        if (c.query(SqlText::format("select id from tjian_ryuan where id=%d ", personId)).isEmpty())
-            throw Refusal(SqlText::format("档案号 %d 不存在！", personId));
-
         const int sequence = counter.read() + 1;
         const QString number = ExamNumber{p.unitId, sequence}.text();
 
