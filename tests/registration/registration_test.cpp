@@ -2,7 +2,8 @@
 // writes for the three callers, numbering, settlement, result rows by sex,
 // all-or-nothing failure, and numbers that stay unique between two
 // workstations registering at the same time.
-#include "RegistrationDb.h"
+#include "platform/db/SqlText.h"
+#include "support/DbFixture.h"
 
 #include "registration/ExamNumber.h"
 #include "registration/RegisterVisits.h"
@@ -24,27 +25,47 @@ namespace {
 const QDateTime T(QDate(2024, 5, 6), QTime(8, 30, 15));
 const Operator Clerk{5, QStringLiteral("O'Neil 王")};
 
-class Registration : public regtest::RegistrationDb {
+class Registration : public tj::test::DbTest {
 protected:
     void SetUp() override
     {
-        RegistrationDb::SetUp();
-        ks = department("检验科");
-        hb = item(ks, "血红蛋白", 1, "135", "120", "160", "110", "150");
-        wbc = item(ks, "白细胞", 2, "", "4", "10", "3.5", "9.5");
-        const int retired = item(ks, "旧项目", 3);
-        glu = item(ks, "血糖", 4, "", "3.9", "6.1", "3.9", "6.1");
-        blood = combined(ks, "血常规", "100", {hb, wbc}, {retired});
-        liver = combined(ks, "肝功能", "100", {glu});
-        sugar = combined(ks, "血糖组", "100", {glu});
-        pkg = package(0, "入职套餐", "250", {blood, liver, sugar});
+        ks = db.addDepartment("检验科");
+        hb = db.addItem({.ksid = ks, .name = "血红蛋白", .unit = "g/L", .maleLow = "120", .maleHigh = "160",
+                         .femaleLow = "110", .femaleHigh = "150", .normal = "135", .order = 1});
+        wbc = db.addItem({.ksid = ks, .name = "白细胞", .unit = "10^9/L", .maleLow = "4", .maleHigh = "10",
+                          .femaleLow = "3.5", .femaleHigh = "9.5", .order = 2});
+        // Not selected in any combined item: never gets a result row.
+        db.addItem({.ksid = ks, .name = "旧项目", .order = 3});
+        glu = db.addItem({.ksid = ks, .name = "血糖", .unit = "mmol/L", .maleLow = "3.9", .maleHigh = "6.1",
+                          .femaleLow = "3.9", .femaleHigh = "6.1", .order = 4});
+        blood = db.addCombinedItem({.ksid = ks, .name = "血常规", .price = 100, .members = {hb, wbc}});
+        liver = db.addCombinedItem({.ksid = ks, .name = "肝功能", .price = 100, .members = {glu}});
+        sugar = db.addCombinedItem({.ksid = ks, .name = "血糖组", .price = 100, .members = {glu}});
+        db.execute(SqlText::format("update tjian_zhxmu_main set tsxxi='空腹' where id=%d", liver));
+        pkg = db.addPackage({.name = "入职套餐", .price = 250, .zhxmids = {blood, liver, sugar}});
+    }
+
+    tj::db::SqliteConnection& c() { return db.connection(); }
+    tj::db::ResultSet rows(const QString& sql) { return db.query(sql); }
+    qint64 count(const QString& sql) { return db.scalar(sql).toInteger(); }
+
+    // Settlement type and counter as SQL text, so NULL can be given.
+    int unit(const QString& name, const QString& jzlxing, int tjfqid, const QString& maxtjhao)
+    {
+        const int id = db.addUnit({.name = name, .tjfqid = tjfqid});
+        db.execute(SqlText::format("update tjian_dwei set jzlxing=%s, maxtjhao=%s where id=%d", jzlxing, maxtjhao, id));
+        return id;
+    }
+    int person(const QString& name, const QString& sex, int dwid)
+    {
+        return db.addPerson({.name = name, .sex = sex, .dwid = dwid});
     }
 
     // The group working table loaded with the package and spread to 250.
     void loadSpreadPackage()
     {
-        const PackageLoad load = LoadPackageItems(*db, pkg);
-        SpreadPackagePrice(*db, WorkingTable::Group, load.packagePrice, load.totals.received, load.totals.itemPrice);
+        const PackageLoad load = LoadPackageItems(c(), pkg);
+        SpreadPackagePrice(c(), WorkingTable::Group, load.packagePrice, load.totals.received, load.totals.itemPrice);
     }
 
     QVariantList visit(const QString& tjhao)
@@ -128,17 +149,17 @@ TEST(SpreadPrice, CasesOnRowsInIdOrder)
 
 TEST_F(Registration, PackageLoadAndSpreadingInTheWorkingTable)
 {
-    const PackageLoad load = LoadPackageItems(*db, pkg);
+    const PackageLoad load = LoadPackageItems(c(), pkg);
     EXPECT_EQ(load.packagePrice, Currency::fromInteger(250));
     EXPECT_EQ(load.totals.itemPrice, Currency::fromInteger(300));
     EXPECT_EQ(load.totals.received, Currency::fromInteger(300));
     EXPECT_EQ(load.totals.reduction, Currency());
 
-    ItemTotals t = SpreadPackagePrice(*db, WorkingTable::Group, load.packagePrice, load.totals.received,
+    ItemTotals t = SpreadPackagePrice(c(), WorkingTable::Group, load.packagePrice, load.totals.received,
                                       load.totals.itemPrice);
     EXPECT_EQ(t.received, Currency::fromInteger(250));
     EXPECT_EQ(t.reduction, Currency::fromInteger(50));
-    auto items = ReadWorkingItems(*db, WorkingTable::Group);
+    auto items = ReadWorkingItems(c(), WorkingTable::Group);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[2].zhxmid, sugar);
     EXPECT_EQ(items[2].mcheng, "血糖组");
@@ -146,17 +167,17 @@ TEST_F(Registration, PackageLoadAndSpreadingInTheWorkingTable)
     EXPECT_EQ(items[2].ssje, *Currency::fromString("83.32"));
 
     // A second press finds nothing left to spread.
-    t = SpreadPackagePrice(*db, WorkingTable::Group, load.packagePrice, t.received, t.itemPrice);
-    const auto again = ReadWorkingItems(*db, WorkingTable::Group);
+    t = SpreadPackagePrice(c(), WorkingTable::Group, load.packagePrice, t.received, t.itemPrice);
+    const auto again = ReadWorkingItems(c(), WorkingTable::Group);
     for (std::size_t i = 0; i < again.size(); ++i) {
         EXPECT_EQ(again[i].yhje, items[i].yhje);
         EXPECT_EQ(again[i].zkou, items[i].zkou);
     }
 
     // Loading again replaces the rows.
-    LoadPackageItems(*db, pkg);
-    EXPECT_EQ(RecomputeTotals(*db, WorkingTable::Group).received, Currency::fromInteger(300));
-    EXPECT_EQ(ReadWorkingItems(*db, WorkingTable::Group).front().id, 1);
+    LoadPackageItems(c(), pkg);
+    EXPECT_EQ(RecomputeTotals(c(), WorkingTable::Group).received, Currency::fromInteger(300));
+    EXPECT_EQ(ReadWorkingItems(c(), WorkingTable::Group).front().id, 1);
 }
 
 TEST_F(Registration, BatchWritesVisitsChargesResultsCounterAndFlags)
@@ -165,7 +186,7 @@ TEST_F(Registration, BatchWritesVisitsChargesResultsCounterAndFlags)
     const int man = person("张伟", "男", u), woman = person("李秀英", "女", u), unknown = person("刘某", "", u);
     loadSpreadPackage();
 
-    const RegistrationResult r = RegisterVisits(*db, BatchRegistration{u, {man, woman, unknown}, 2, pkg, Clerk, T});
+    const RegistrationResult r = RegisterVisits(c(), BatchRegistration{u, {man, woman, unknown}, 2, pkg, Clerk, T});
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     const QString p = QString::number(u) + "-";
     EXPECT_EQ(r.examNumbers, QStringList({p + "8", p + "9", p + "10"}));
@@ -229,11 +250,11 @@ TEST_F(Registration, FailureInTheBatchLeavesNothingAndKeepsTheWorkingTable)
     const int other = person("旧档案", "男", u);
     // An old visit already holds the number the third person would get.
     const QString taken = QString::number(u) + "-10";
-    db->execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('%s', %d)", taken, other));
+    c().execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('%s', %d)", taken, other));
     loadSpreadPackage();
-    const auto before = ReadWorkingItems(*db, WorkingTable::Group);
+    const auto before = ReadWorkingItems(c(), WorkingTable::Group);
 
-    const RegistrationResult r = RegisterVisits(*db, BatchRegistration{u, {a, b, c}, 2, pkg, Clerk, T});
+    const RegistrationResult r = RegisterVisits(c(), BatchRegistration{u, {a, b, c}, 2, pkg, Clerk, T});
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.examNumbers.isEmpty());
     EXPECT_TRUE(r.message.startsWith("批量登记失败：")) << r.message.toStdString();
@@ -245,7 +266,7 @@ TEST_F(Registration, FailureInTheBatchLeavesNothingAndKeepsTheWorkingTable)
     EXPECT_EQ(count("select count(*) from tjian_jguo"), 0);
     EXPECT_EQ(count(SqlText::format("select maxtjhao from tjian_dwei where id=%d", u)), 7);
     EXPECT_EQ(count("select count(*) from tjian_ryuan where djbzhi=1"), 0);
-    const auto after = ReadWorkingItems(*db, WorkingTable::Group);
+    const auto after = ReadWorkingItems(c(), WorkingTable::Group);
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after[2].yhje, before[2].yhje);
 }
@@ -264,7 +285,7 @@ TEST_F(Registration, SettlementAndStartOfNumbering)
         const int u = unit("单位", c.jzlxing, 4, c.maxtjhao);
         const int p = person("某人", "男", u);
         loadSpreadPackage();
-        const RegistrationResult r = RegisterVisits(*db, SingleRegistration{u, p, 1, pkg, Clerk, T});
+        const RegistrationResult r = RegisterVisits(c(), SingleRegistration{u, p, 1, pkg, Clerk, T});
         ASSERT_TRUE(r.ok) << r.message.toStdString();
         EXPECT_EQ(r.message, "所选人员登记成功！");
         const QString n = SqlText::format("%d-%d", u, c.sequence);
@@ -286,21 +307,21 @@ TEST_F(Registration, IndividualWithoutUnitCreatesTheCounterAndPaysAtOnce)
 {
     ASSERT_EQ(count("select count(*) from tjian_csszhi where jian='散检最大体检号'"), 0);
     const int p = person("散客", "女", 0);
-    CreateWorkingTable(*db, WorkingTable::Individual);
-    AddPackageToIndividualItems(*db, pkg);
-    AddCombinedItemToIndividualItems(*db, liver);
+    CreateWorkingTable(c(), WorkingTable::Individual);
+    AddPackageToIndividualItems(c(), pkg);
+    AddCombinedItemToIndividualItems(c(), liver);
     const auto chosen = rows("select ksmcheng, tsxxi from #tjian_sjdj order by id");
     ASSERT_EQ(chosen.rows.size(), 4u);
     EXPECT_EQ(chosen.rows[3][0].toString(), "检验科");
     EXPECT_EQ(chosen.rows[3][1].toString(), "空腹");
 
     const RegistrationResult r =
-        RegisterVisits(*db, IndividualRegistration{QString::number(p), 0, 3, 6, pkg, Clerk, T});
+        RegisterVisits(c(), IndividualRegistration{QString::number(p), 0, 3, 6, pkg, Clerk, T});
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     EXPECT_EQ(r.examNumbers, QStringList{"0-1"});
     EXPECT_EQ(r.message, "散检人员登记成功！");
     EXPECT_EQ(IndividualNumberLabel(r.examNumbers[0]), "本次体检号：0-1");
-    EXPECT_EQ(db->scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(), "1");
+    EXPECT_EQ(c().scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(), "1");
 
     const auto v = rows("select jzlxing, jzbzhi, jzsjian, sfsjian, tjfqid, tcid, ryid from tjian_sfei_main "
                         "where tjhao='0-1'");
@@ -316,26 +337,26 @@ TEST_F(Registration, IndividualWithoutUnitCreatesTheCounterAndPaysAtOnce)
     EXPECT_EQ(count("select sum(ssje) from tjian_sfei_sub"), 400);
     // liver charged twice: its blood-sugar row comes once per charge line.
     EXPECT_EQ(count(SqlText::format("select count(*) from tjian_jguo where tjhao='0-1' and xmid=%d", glu)), 3);
-    EXPECT_EQ(db->scalar(SqlText::format("select ckxxian from tjian_jguo where tjhao='0-1' and xmid=%d", hb))
+    EXPECT_EQ(c().scalar(SqlText::format("select ckxxian from tjian_jguo where tjhao='0-1' and xmid=%d", hb))
                   .toString(), "110");
 
     // The next one continues the counter.
     const RegistrationResult again =
-        RegisterVisits(*db, IndividualRegistration{QString::number(p), 0, 3, 6, 0, Clerk, T});
+        RegisterVisits(c(), IndividualRegistration{QString::number(p), 0, 3, 6, 0, Clerk, T});
     EXPECT_EQ(again.examNumbers, QStringList{"0-2"});
 }
 
 TEST_F(Registration, IndividualCounterRowSurvivesAFailedFirstRegistration)
 {
     const int p = person("散客", "男", 0);
-    db->execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('0-1', %d)", person("旧", "男", 0)));
-    CreateWorkingTable(*db, WorkingTable::Individual);
-    AddCombinedItemToIndividualItems(*db, blood);
+    c().execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('0-1', %d)", person("旧", "男", 0)));
+    CreateWorkingTable(c(), WorkingTable::Individual);
+    AddCombinedItemToIndividualItems(c(), blood);
 
-    const RegistrationResult r = RegisterVisits(*db, IndividualRegistration{QString::number(p), 0, 3, 6, 0, Clerk, T});
+    const RegistrationResult r = RegisterVisits(c(), IndividualRegistration{QString::number(p), 0, 3, 6, 0, Clerk, T});
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.message.startsWith("散检人员登记失败：")) << r.message.toStdString();
-    EXPECT_EQ(db->scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(), "0");
+    EXPECT_EQ(c().scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(), "0");
     EXPECT_EQ(count("select count(*) from tjian_sfei_main"), 1);
     EXPECT_EQ(count(SqlText::format("select djbzhi from tjian_ryuan where id=%d", p)), 0);
 }
@@ -344,10 +365,10 @@ TEST_F(Registration, IndividualOfAUnitUsesTheUnitButTheZoneBox)
 {
     const int u = unit("华信科技", "2", 3, "41");
     const int p = person("员工", "男", u);
-    CreateWorkingTable(*db, WorkingTable::Individual);
-    AddCombinedItemToIndividualItems(*db, blood);
+    CreateWorkingTable(c(), WorkingTable::Individual);
+    AddCombinedItemToIndividualItems(c(), blood);
 
-    const RegistrationResult r = RegisterVisits(*db, IndividualRegistration{" " + QString::number(p) + " ", u, 3, 6, 0,
+    const RegistrationResult r = RegisterVisits(c(), IndividualRegistration{" " + QString::number(p) + " ", u, 3, 6, 0,
                                                                             Clerk, T});
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     const QString n = SqlText::format("%d-42", u);
@@ -363,8 +384,8 @@ TEST_F(Registration, IndividualOfAUnitUsesTheUnitButTheZoneBox)
 TEST_F(Registration, RefusalsWriteNothing)
 {
     const int p = person("某人", "男", 0);
-    CreateWorkingTable(*db, WorkingTable::Individual);
-    AddCombinedItemToIndividualItems(*db, blood);
+    CreateWorkingTable(c(), WorkingTable::Individual);
+    AddCombinedItemToIndividualItems(c(), blood);
     loadSpreadPackage();
 
     struct Case {
@@ -376,17 +397,17 @@ TEST_F(Registration, RefusalsWriteNothing)
         // The unit row is the counter: without it the same number would come
         // again on every press.
         {"individual of a unit that does not exist",
-         RegisterVisits(*db, IndividualRegistration{QString::number(p), 999, 3, 6, 0, Clerk, T}), "散检人员登记失败："},
-        {"group unit that does not exist", RegisterVisits(*db, SingleRegistration{999, p, 1, pkg, Clerk, T}),
+         RegisterVisits(c(), IndividualRegistration{QString::number(p), 999, 3, 6, 0, Clerk, T}), "散检人员登记失败："},
+        {"group unit that does not exist", RegisterVisits(c(), SingleRegistration{999, p, 1, pkg, Clerk, T}),
          "登记失败："},
-        {"person not saved yet", RegisterVisits(*db, IndividualRegistration{"", 0, 3, 6, 0, Clerk, T}),
+        {"person not saved yet", RegisterVisits(c(), IndividualRegistration{"", 0, 3, 6, 0, Clerk, T}),
          "散检人员登记失败："},
         {"archive number that is no number",
-         RegisterVisits(*db, IndividualRegistration{"1 or 1=1", 0, 3, 6, 0, Clerk, T}), "散检人员登记失败："},
+         RegisterVisits(c(), IndividualRegistration{"1 or 1=1", 0, 3, 6, 0, Clerk, T}), "散检人员登记失败："},
         {"person that does not exist",
-         RegisterVisits(*db, BatchRegistration{unit("单位", "1", 1, "0"), {123456}, 1, pkg, Clerk, T}),
+         RegisterVisits(c(), BatchRegistration{unit("单位", "1", 1, "0"), {123456}, 1, pkg, Clerk, T}),
          "批量登记失败："},
-        {"nobody selected", RegisterVisits(*db, BatchRegistration{unit("单位", "1", 1, "0"), {}, 1, pkg, Clerk, T}),
+        {"nobody selected", RegisterVisits(c(), BatchRegistration{unit("单位", "1", 1, "0"), {}, 1, pkg, Clerk, T}),
          "批量登记失败："},
     };
     for (const Case& c : cases) {
@@ -409,21 +430,21 @@ TEST_F(Registration, AWorkstationWaitingForTheCounterFailsCleanlyOrGetsTheNextNu
     loadSpreadPackage();
 
     // The second workstation gives up quickly while the first holds the counter.
-    tj::db::SqliteConnection other(path, 200);
+    tj::db::SqliteConnection other(db.path(), 200);
     other.open();
     LoadPackageItems(other, pkg);
 
-    db->beginTransaction();
-    ExamNumberCounter counter(*db, u);
+    c().beginTransaction();
+    ExamNumberCounter counter(c(), u);
     counter.lock();
     const int last = counter.read();
     const RegistrationResult blocked = RegisterVisits(other, SingleRegistration{u, p2, 1, pkg, Clerk, T});
     EXPECT_FALSE(blocked.ok);
     EXPECT_TRUE(blocked.message.startsWith("登记失败："));
     counter.write(last + 1);
-    db->execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('%s', %d)",
+    c().execute(SqlText::format("insert into tjian_sfei_main(tjhao, ryid) values('%s', %d)",
                                 ExamNumber{u, last + 1}.text(), p1));
-    db->commit();
+    c().commit();
 
     const RegistrationResult next = RegisterVisits(other, SingleRegistration{u, p2, 1, pkg, Clerk, T});
     ASSERT_TRUE(next.ok) << next.message.toStdString();
@@ -445,15 +466,15 @@ TEST_F(Registration, TwoWorkstationsRegisteringAtOnceNeverShareANumber)
     QStringList numbers[2];
     int failures[2] = {0, 0};
     auto station = [&](int s) {
-        tj::db::SqliteConnection c(path);
-        c.open();
-        LoadPackageItems(c, pkg);
-        CreateWorkingTable(c, WorkingTable::Individual);
-        AddCombinedItemToIndividualItems(c, blood);
+        tj::db::SqliteConnection own(db.path());
+        own.open();
+        LoadPackageItems(own, pkg);
+        CreateWorkingTable(own, WorkingTable::Individual);
+        AddCombinedItemToIndividualItems(own, blood);
         for (int i = 0; i < PerStation; ++i) {
             for (const RegistrationResult& r :
-                 {RegisterVisits(c, SingleRegistration{u, staff[s][i], 1, pkg, Clerk, T}),
-                  RegisterVisits(c, IndividualRegistration{QString::number(walkIns[s][i]), 0, 1, 2, 0, Clerk, T})}) {
+                 {RegisterVisits(own, SingleRegistration{u, staff[s][i], 1, pkg, Clerk, T}),
+                  RegisterVisits(own, IndividualRegistration{QString::number(walkIns[s][i]), 0, 1, 2, 0, Clerk, T})}) {
                 if (r.ok)
                     numbers[s] += r.examNumbers;
                 else
@@ -479,6 +500,6 @@ TEST_F(Registration, TwoWorkstationsRegisteringAtOnceNeverShareANumber)
     // With the counter locked inside the transaction nobody needs to fail.
     EXPECT_EQ(failures[0] + failures[1], 0);
     EXPECT_EQ(count(SqlText::format("select maxtjhao from tjian_dwei where id=%d", u)), 2 * PerStation);
-    EXPECT_EQ(db->scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(),
+    EXPECT_EQ(c().scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(),
               QString::number(2 * PerStation));
 }
