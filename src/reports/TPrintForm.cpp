@@ -143,7 +143,9 @@ TPrintForm& TPrintForm::instance(QWidget* parent)
 {
     static TPrintForm* form = nullptr;
     if (!form) {
-        form = new TPrintForm(parent);
+        // No Qt parent: the window outlives whichever window printed first.
+        (void)parent;
+        form = new TPrintForm(nullptr);
         // Destroyed with the application, after every window that prints.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, form, [] {
             delete form;
@@ -179,6 +181,7 @@ void TPrintForm::loadTemplate(const QString& path)
 
 void TPrintForm::showModal()
 {
+    setWindowModality(Qt::ApplicationModal);
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
 }

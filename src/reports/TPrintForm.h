@@ -19,7 +19,7 @@ public:
     explicit TPrintForm(QWidget* parent = nullptr);
     ~TPrintForm() override;
 
-    // The window is created once and reused.
+    // The window is created once and reused (application-modal when shown).
     static TPrintForm& instance(QWidget* parent = nullptr);
 
     sheet::Sheet& sheet() { return F1Book->sheet(); }

@@ -112,13 +112,18 @@ void SheetView::setSheet(Sheet sheet)
 {
     sheet_ = std::move(sheet);
     cutPending_ = false;
-    refresh();
+    model_->refresh();
+    applyLayout();
 }
 
 void SheetView::refresh()
 {
+    // Resetting the model drops the selection; the commands keep it.
+    bool had = selectionModel() && (selectionModel()->hasSelection() || currentIndex().isValid());
+    CellRange keep = selection();
     model_->refresh();
     applyLayout();
+    if (had) select(keep);
 }
 
 void SheetView::applyLayout()
@@ -148,18 +153,20 @@ void SheetView::applyLayout()
 
 CellRange SheetView::selection() const
 {
-    QModelIndexList sel = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    // From the selection's ranges, not its indexes: those leave out hidden
+    // rows and columns, which "取消隐藏" must still reach.
+    QItemSelection sel = selectionModel() ? selectionModel()->selection() : QItemSelection();
     if (sel.isEmpty()) {
         QModelIndex cur = currentIndex();
         int r = cur.isValid() ? cur.row() : 0, c = cur.isValid() ? cur.column() : 0;
         return CellRange::of(r, c, r, c);
     }
     CellRange r{INT_MAX, INT_MAX, -1, -1};
-    for (const QModelIndex& i : sel) {
-        r.top = std::min(r.top, i.row());
-        r.left = std::min(r.left, i.column());
-        r.bottom = std::max(r.bottom, i.row());
-        r.right = std::max(r.right, i.column());
+    for (const QItemSelectionRange& i : sel) {
+        r.top = std::min(r.top, i.top());
+        r.left = std::min(r.left, i.left());
+        r.bottom = std::max(r.bottom, i.bottom());
+        r.right = std::max(r.right, i.right());
     }
     return r;
 }

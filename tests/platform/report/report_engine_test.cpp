@@ -2,6 +2,7 @@
 // numbers, memo growth and wrapping, groups and sub-details, bands taller
 // than a page, and a golden listing of a small layout.
 #include "platform/report/Report.h"
+#include "platform/report/ReportPreview.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -246,4 +247,18 @@ TEST(ReportEngine, PdfExportWritesEveryPage)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 3);
     if (qEnvironmentVariableIsSet("TJ_KEEP_PDF")) QFile::copy(path, qEnvironmentVariable("TJ_KEEP_PDF") + "/report.pdf");
+}
+
+TEST(ReportEngine, PreviewNavigatesAndZoomsWithinBounds)
+{
+    TableDataSource rows = numbered(60);
+    ReportPreview preview(layoutReport(listLayout(&rows)));
+    preview.showPage(2);
+    EXPECT_EQ(preview.currentPage(), 2);
+    preview.showPage(99);
+    EXPECT_EQ(preview.currentPage(), 2);
+    preview.showPage(-1);
+    EXPECT_EQ(preview.currentPage(), 0);
+    preview.setZoom(100);
+    EXPECT_LE(preview.zoom(), 5.0);
 }
