@@ -1222,7 +1222,9 @@ void DataGrid::syncCurrentFromQuery()
                    : QItemSelectionModel::NoUpdate);
     if (view_->selectionMode() != QAbstractItemView::SingleSelection && view_->selectionModel()->selectedRows().isEmpty())
         view_->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    view_->scrollTo(index);
+    // scrollTo would open a collapsed group; groups stay as the user left them.
+    if (!model_->grouped() || view_->isExpanded(index.parent()))
+        view_->scrollTo(index);
     syncing_ = false;
     emit currentRowChanged(row);
 }
