@@ -2,14 +2,26 @@
 
 namespace tj::results {
 
-std::optional<qint64> ToFixed4(const QString& text)
+namespace {
+
+// A plain decimal cut after its fourth decimal: the magnitude in
+// ten-thousandths, the fifth decimal and whether any later digit is not 0.
+struct Decimal {
+    bool negative = false;
+    qint64 magnitude = 0;
+    int fifth = 0;
+    bool restNonZero = false;
+    bool exact() const { return fifth == 0 && !restNonZero; }
+};
+
+std::optional<Decimal> parseDecimal(const QString& text)
 {
     const QString s = text.normalized(QString::NormalizationForm_KC).trimmed();
     int i = 0;
     const int n = int(s.size());
-    bool negative = false;
+    Decimal d;
     if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) {
-        negative = s[i] == QLatin1Char('-');
+        d.negative = s[i] == QLatin1Char('-');
         ++i;
     }
     // Integer part; more than 14 digits would not fit with four decimals.
@@ -23,22 +35,19 @@ std::optional<qint64> ToFixed4(const QString& text)
         ++digits;
         ++i;
     }
-    qint64 frac = 0;     // first four fractional digits
+    qint64 frac = 0;  // first four fractional digits
     int fracDigits = 0;
-    int next = -1;       // fifth fractional digit
-    bool restNonZero = false;
     if (i < n && s[i] == QLatin1Char('.')) {
         ++i;
         while (i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
-            const int d = s[i].unicode() - '0';
-            if (fracDigits < 4) {
-                frac = frac * 10 + d;
-                ++fracDigits;
-            } else if (next < 0) {
-                next = d;
-            } else if (d != 0) {
-                restNonZero = true;
-            }
+            const int digit = s[i].unicode() - '0';
+            if (fracDigits < 4)
+                frac = frac * 10 + digit;
+            else if (fracDigits == 4)
+                d.fifth = digit;
+            else if (digit != 0)
+                d.restNonZero = true;
+            ++fracDigits;
             ++digits;
             ++i;
         }
@@ -47,10 +56,32 @@ std::optional<qint64> ToFixed4(const QString& text)
         return std::nullopt;
     for (int k = fracDigits; k < 4; ++k)
         frac *= 10;
-    qint64 value = whole * 10000 + frac;
-    if (next > 5 || (next == 5 && (restNonZero || (value % 2) != 0)))
+    d.magnitude = whole * 10000 + frac;
+    return d;
+}
+
+}  // namespace
+
+std::optional<qint64> ToFixed4(const QString& text)
+{
+    const auto d = parseDecimal(text);
+    if (!d)
+        return std::nullopt;
+    qint64 value = d->magnitude;
+    if (d->fifth > 5 || (d->fifth == 5 && (d->restNonZero || (value % 2) != 0)))
         ++value;
-    return negative ? -value : value;
+    return d->negative ? -value : value;
+}
+
+std::optional<ScaledBounds> ToScaledBounds(const QString& text)
+{
+    const auto d = parseDecimal(text);
+    if (!d)
+        return std::nullopt;
+    const qint64 up = d->magnitude + (d->exact() ? 0 : 1);
+    if (d->negative)
+        return ScaledBounds{-up, -d->magnitude};
+    return ScaledBounds{d->magnitude, up};
 }
 
 QString Fixed4ToString(qint64 value, int decimals)

@@ -16,6 +16,16 @@ namespace tj::results {
 // hold, give nullopt.
 std::optional<qint64> ToFixed4(const QString& text);
 
+// A number times 10000 when it has more than four decimals lies between
+// two whole ten-thousandths: floor and ceil of it (equal when exact).
+// Comparing a typed result strictly with a fixed-point limit uses these,
+// so 3.49995 counts as below a limit of 3.5.
+struct ScaledBounds {
+    qint64 floor = 0;
+    qint64 ceil = 0;
+};
+std::optional<ScaledBounds> ToScaledBounds(const QString& text);
+
 // Ten-thousandths as text with the given number of decimals (0..4), rounded
 // half away from zero: 283737 with 2 decimals gives "28.37".
 QString Fixed4ToString(qint64 value, int decimals = 2);

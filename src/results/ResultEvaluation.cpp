@@ -17,10 +17,11 @@ bool checkLimit(const QString& text, const QString& limit, const QString& tip, S
         return true;
     bool hit = false;
     if (const auto limitValue = ToFixed4(limit)) {
-        const auto value = ToFixed4(text);
+        // number x 10000 against the limit's fixed-point value, strictly
+        const auto value = ToScaledBounds(text);
         if (!value)
             return false;
-        hit = side == Side::Lower ? *value < *limitValue : *value > *limitValue;
+        hit = side == Side::Lower ? value->floor < *limitValue : value->ceil > *limitValue;
     } else {
         hit = text == limit;
     }
