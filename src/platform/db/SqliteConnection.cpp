@@ -49,9 +49,20 @@ struct Shape {
     std::vector<Value> values;
 };
 
-bool wordIs(QStringView w, const char* kw)
+// ASCII keyword test; kw is lower case.
+inline bool wordIs(QStringView w, const char* kw)
 {
-    return w.compare(QLatin1String(kw), Qt::CaseInsensitive) == 0;
+    const qsizetype n = w.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!kw[i])
+            return false;
+        char16_t c = w[i].unicode();
+        if (c >= 'A' && c <= 'Z')
+            c += 32;
+        if (c != char16_t(kw[i]))
+            return false;
+    }
+    return kw[n] == 0;
 }
 
 bool isTypeWord(QStringView w)
@@ -209,6 +220,12 @@ bool parameterize(const QString& sql, Shape& out)
                 ++i;
             const QStringView w(s + start, i - start);
             out.key += w;
+            if (w.size() > 8 || w.size() < 2) {
+                if (firstWord)
+                    return false;
+                note(Prev::Word, w);
+                continue;
+            }
             if (firstWord) {
                 firstWord = false;
                 insert = wordIs(w, "insert");
