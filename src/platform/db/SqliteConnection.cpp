@@ -128,8 +128,8 @@ bool parameterize(const QString& sql, Shape& out)
             return false;
         if (c == QLatin1Char('?'))
             return false;  // the caller's own parameters
-        const bool nString = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && s[i + 1] == QLatin1Char('\'')
-            && prev != Prev::Word;
+        // Words are read whole, so an N right before a quote is the Unicode mark of N'...'.
+        const bool nString = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && s[i + 1] == QLatin1Char('\'');
         if (c == QLatin1Char('\'') || nString) {
             const int start = i;
             if (nString)

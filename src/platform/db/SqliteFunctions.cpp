@@ -452,11 +452,16 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
             sqlite3_result_int64(ctx, qint64(std::trunc(sqlite3_value_double(v))));
             return;
         }
-        const QString t = argText(v).trimmed();
+        const QString raw = argText(v);
+        const QString t = raw.trimmed();
+        if (t.isEmpty()) {
+            sqlite3_result_int(ctx, 0);  // the server reads '' as 0
+            return;
+        }
         bool ok = false;
         const qint64 i = t.toLongLong(&ok);
         if (!ok) {
-            const QByteArray msg = "Conversion failed when converting the varchar value '" + t.toUtf8() + "' to data type " + type + ".";
+            const QByteArray msg = "Conversion failed when converting the varchar value '" + raw.toUtf8() + "' to data type " + type + ".";
             sqlite3_result_error(ctx, msg.constData(), int(msg.size()));
             return;
         }

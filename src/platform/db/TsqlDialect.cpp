@@ -938,8 +938,13 @@ QString normalizationTrigger(const TableDef& def, bool onInsert)
             conds << QStringLiteral("typeof(%1) NOT IN ('integer', 'null')").arg(nq);
             sets << QStringLiteral("%1 = tj_bit(%1)").arg(q);
         } else if (c.baseType.contains(QLatin1String("money"))) {
-            conds << QStringLiteral("(typeof(%1) = 'real' AND %1 <> tj_money(%1))").arg(nq);
+            conds << QStringLiteral("typeof(%1) NOT IN ('integer', 'real', 'null') OR (typeof(%1) = 'real' AND %1 <> tj_money(%1))").arg(nq);
             sets << QStringLiteral("%1 = tj_money(%1)").arg(q);
+        } else if (!c.identity && (c.baseType == QLatin1String("int") || c.baseType == QLatin1String("bigint")
+                                   || c.baseType == QLatin1String("smallint") || c.baseType == QLatin1String("tinyint"))) {
+            // Text the column's affinity could not turn into a number is refused as the server refuses it.
+            conds << QStringLiteral("typeof(%1) NOT IN ('integer', 'null')").arg(nq);
+            sets << QStringLiteral("%1 = tj_convert('%2', -1, %1)").arg(q, c.baseType);
         } else {
             continue;
         }

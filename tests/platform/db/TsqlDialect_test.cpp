@@ -232,6 +232,34 @@ TEST_F(Dialect, BitsDatesAndMoneyAreStoredInOneShape)
     EXPECT_EQ(cell(QStringLiteral("select djbzhi from tjian_ryuan where id = 1")), QStringLiteral("1"));
 }
 
+TEST_F(Dialect, TextThatIsNoNumberIsRefusedByNumberColumns)
+{
+    const Case refused[] = {
+        {"update tjian_ryuan set dwid = 'abc' where id = 1", "Conversion failed when converting the varchar value 'abc' to data type int."},
+        {"insert into tjian_ryuan(xming, ssje) values('m', '12元')", "money"},
+    };
+    for (const Case& c : refused) {
+        try {
+            db->execute(QString::fromUtf8(c.sql));
+            ADD_FAILURE() << "accepted: " << c.sql;
+        } catch (const SqlError& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.expected))) << e.what();
+        }
+    }
+    db->execute(QStringLiteral("update tjian_ryuan set dwid = ' 7 ', ssje = '2.5' where id = 1"));
+    EXPECT_EQ(cell(QStringLiteral("select dwid * 10 + ssje from tjian_ryuan where id = 1")), QStringLiteral("72.5"));
+    EXPECT_EQ(cell(QStringLiteral("select count(*) from tjian_ryuan")), QStringLiteral("3"));
+}
+
+TEST_F(Dialect, UnicodeLiteralsInInsertSelect)
+{
+    // The first rows and demonstration data insert with N'...' in select lists and subqueries.
+    db->execute(QStringLiteral("INSERT INTO [dbo].[tjian_ryuan] ([xming], [dwid], [xbie]) SELECT N'王五', 3, "
+                               "(SELECT [xbie] FROM [dbo].[tjian_ryuan] WHERE [xming] = N'张三');"));
+    EXPECT_EQ(cell(QStringLiteral("select xbie + convert(varchar(5), dwid) from tjian_ryuan where xming = N'王五'")), QStringLiteral("男3"));
+    EXPECT_EQ(cell(QStringLiteral("select N'a''b' + n'c'")), QStringLiteral("a'bc"));
+}
+
 TEST_F(Dialect, MoneySumsAreExact)
 {
     db->execute(QStringLiteral("CREATE TABLE [#m] ([id] [int] IDENTITY (1, 1) NOT NULL, [je] [money] NULL)"));
