@@ -88,6 +88,8 @@ TEST(ReportEngine, MemoGrowsItsBandAndPushesItemsBelowAndStretchesBoxes)
     L.summary.height = 30;
     L.summary.add(Item::box({0, 0, 100, 20}));
     L.summary.add(Item::memo({2, 2, 96, 5}, [](const Context&) { return QString("一二三四五六七八九十一二"); }, font(), everyChars(5), 5));
+    // A memo beside it with more lines: what lies below moves by the taller one.
+    L.summary.add(Item::memo({60, 2, 30, 5}, [](const Context&) { return QString("甲乙丙丁"); }, font(), everyChars(1), 5));
     L.summary.add(Item::label({0, 10, 50, 5}, "体检医生：", font()));
     L.summary.add(Item::label({0, 25, 50, 5}, "以下", font()));
     L.data.clear();
@@ -99,12 +101,14 @@ TEST(ReportEngine, MemoGrowsItsBandAndPushesItemsBelowAndStretchesBoxes)
         if (e.kind == Element::Kind::Text) at[e.text] = e.rect;
         if (e.kind == Element::Kind::Rect) box = e.rect;
     }
-    // Three lines of 5 mm in a 5 mm field: 10 mm more.
+    // Three lines of 5 mm in a 5 mm field grow by 10 mm, four lines beside
+    // them by 15 mm: everything below moves 15 mm and the box grows as much.
     EXPECT_EQ(at.count("一二三四五"), 1u);
     EXPECT_NEAR(at["一二"].top(), 10 + 12, 0.01);
-    EXPECT_NEAR(at["体检医生："].top(), 10 + 20, 0.01);
-    EXPECT_NEAR(at["以下"].top(), 10 + 35, 0.01);
-    EXPECT_NEAR(box.height(), 30, 0.01);
+    EXPECT_NEAR(at["丁"].top(), 10 + 17, 0.01);
+    EXPECT_NEAR(at["体检医生："].top(), 10 + 25, 0.01);
+    EXPECT_NEAR(at["以下"].top(), 10 + 40, 0.01);
+    EXPECT_NEAR(box.height(), 35, 0.01);
 }
 
 TEST(ReportEngine, DefaultWrapBreaksAtMeasuredWidthWithoutLosingText)
