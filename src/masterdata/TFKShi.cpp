@@ -56,6 +56,7 @@ TFKShi::TFKShi(QWidget* parent)
     MemBzhu = new QPlainTextEdit(panel);
     MemBzhu->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemBzhu->setFixedHeight(60);
+    CmbKslbie->setMinimumWidth(150);
     QLabel* lblMcheng = AddLabelled(form, 0, 0, QStringLiteral("科室名称："), EdtMcheng);
     AddLabelled(form, 0, 2, QStringLiteral("拼音简码："), EdtPyjma);
     QLabel* lblKslbie = AddLabelled(form, 0, 4, QStringLiteral("科室类别："), CmbKslbie);

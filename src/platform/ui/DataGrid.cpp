@@ -272,8 +272,10 @@ public:
             return {};
         const int g = groupOf(index);
         if (g >= 0) {
-            // Group rows span the row; every column answers with the caption,
-            // so it shows even when the first column is hidden.
+            // The caption sits in the column that carries the tree (the first
+            // shown one); the delegate lets it run across the row.
+            if (index.column() != grid_->view_->treePosition() && grid_->view_->treePosition() >= 0)
+                return {};
             if (role == Qt::DisplayRole) {
                 const auto& c = grid_->columns_[std::size_t(grid_->groupColumn_)];
                 return QStringLiteral("%1 : %2").arg(c.caption, groups_[std::size_t(g)].text);
@@ -502,6 +504,29 @@ public:
             return;
         }
         QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (grid_->model_->groupOf(index) < 0) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        // Group caption: across the whole row, bold.
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty())
+            return;
+        QRect r = option.rect;
+        r.setRight(grid_->view_->viewport()->width() - 2);
+        r.adjust(4, 0, 0, 0);
+        painter->save();
+        QFont f = option.font;
+        f.setBold(true);
+        painter->setFont(f);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+                          QFontMetrics(f).elidedText(text, Qt::ElideRight, r.width()));
+        painter->restore();
     }
 
     bool eventFilter(QObject* object, QEvent* event) override
@@ -763,6 +788,14 @@ void DataGrid::applyColumnLayout()
         const auto& c = columns_[std::size_t(i)];
         header->resizeSection(i, c.width);
         header->setSectionHidden(i, !c.visible);
+    }
+    // The tree (group rows' expand boxes) lives in the first shown column.
+    for (int v = 0; v < header->count(); ++v) {
+        const int logical = header->logicalIndex(v);
+        if (!header->isSectionHidden(logical)) {
+            view_->setTreePosition(logical);
+            break;
+        }
     }
     footer_->update();
 }
@@ -1191,7 +1224,6 @@ void DataGrid::restoreExpansion()
     if (!model_->grouped())
         return;
     for (int g = 0; g < int(model_->groups_.size()); ++g) {
-        view_->setFirstColumnSpanned(g, QModelIndex(), true);
         const QString& key = model_->groups_[std::size_t(g)].key;
         auto it = expanded_.find(key);
         const bool open = it != expanded_.end() ? it->second : expandNewGroups_;
