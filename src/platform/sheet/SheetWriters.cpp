@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <xlsxwriter.h>
 
@@ -198,8 +199,8 @@ void writeXlsx(const Sheet& sheet, const QString& path)
         QFile::remove(tmp);
         throw SheetError(QStringLiteral("无法写入文件 %1：%2").arg(path, QString::fromUtf8(lxw_strerror(err))));
     }
-    QFile::remove(path);
-    if (!QFile::rename(tmp, path)) {
+    // Replaces the old file in one step: it is never lost if this fails.
+    if (std::rename(tmpLocal.constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(tmp);
         throw SheetError(QStringLiteral("无法写入文件 %1").arg(path));
     }

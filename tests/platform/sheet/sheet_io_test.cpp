@@ -203,3 +203,10 @@ TEST(SheetFiles, HtmlLeavesOutHiddenColumnsAndEscapesTexts)
     EXPECT_FALSE(html.contains("√"));  // the hidden fourth column
     EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">"));
 }
+
+TEST(SheetFiles, WritingWhereNoFileCanBeMadeFails)
+{
+    Sheet s = sampleSheet();
+    for (FileFormat f : {FileFormat::Xlsx, FileFormat::Text, FileFormat::Html})
+        EXPECT_THROW(writeSheet(s, "/nonexistent-folder/报表.out", f), SheetError) << int(f);
+}
