@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <cmath>
 
 namespace tj::report {
@@ -169,6 +170,14 @@ bool printWithDialog(const Document& doc, QWidget* parent)
     if (dlg.exec() != QDialog::Accepted) return false;
     printDocument(doc, printer);
     return true;
+}
+
+void printDirect(const Document& doc)
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) throw ReportError(QStringLiteral("没有可用的打印机"));
+    QPrinter printer(info, QPrinter::HighResolution);
+    printDocument(doc, printer);
 }
 
 }  // namespace tj::report

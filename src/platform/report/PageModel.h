@@ -65,6 +65,9 @@ void exportPdf(const Document& doc, const QString& path);
 void printDocument(const Document& doc, QPrinter& printer);
 // Shows the printer dialog and prints; false when the user cancelled.
 bool printWithDialog(const Document& doc, QWidget* parent);
+// Prints on the default printer without asking; throws ReportError when
+// there is no printer or it fails.
+void printDirect(const Document& doc);
 
 // Maps the Windows font names used by the layouts (宋体, 微软雅黑, 楷体, 黑体)
 // to installed fonts with Chinese glyphs. Safe to call more than once.
