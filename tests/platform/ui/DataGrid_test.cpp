@@ -6,6 +6,9 @@
 #include "support/DbFixture.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -164,6 +167,32 @@ TEST_F(DataGridTest, OwnDeleteCommandDeletesTheSelectedRows)
     EXPECT_EQ(grid.deleteSelectedRows(), 2);  // default answer Yes
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from gridt")).toInteger(), 2);
     EXPECT_EQ(names(), QStringList({"内科", "眼科"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DataGridTest, EnterCommitsTheCellAndMovesOnPostingTheRowItLeaves)
+{
+    tj::ui::ScriptedDialogs dialogs;
+    grid.setEditable(true);
+    grid.setAlwaysShowEditor(true);
+    grid.setEnterMovesToNextCell(true);
+    grid.resize(600, 300);
+    grid.show();
+    grid.focusCell(0, jeCol);
+    auto* editor = qobject_cast<QLineEdit*>(grid.currentEditor());
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("12.5"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    // The last editable column was left: the next row's first column, row 0 written.
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.currentColumn(), 0);
+    EXPECT_EQ(set.state(), Query::State::Browse);
+    EXPECT_EQ(db.scalar(QStringLiteral("select je from gridt where id=1")).toDouble(), 12.5);
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 }  // namespace
