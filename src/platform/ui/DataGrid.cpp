@@ -663,6 +663,11 @@ DataGrid::~DataGrid()
         disconnect(c);
     for (auto& c : lookupConnections_)
         disconnect(c);
+    // The view and the footer read the columns while they go; they go first.
+    delete view_;
+    view_ = nullptr;
+    delete footer_;
+    footer_ = nullptr;
 }
 
 void DataGrid::setQuery(db::Query* query)
