@@ -19,7 +19,7 @@ Sheet makeReportTemplate()
     p.gridLines = true;
     p.centerHorizontally = true;
     for (int c = 0; c < kTemplateColumns; ++c) {
-        s.setFormat(0, c, CellFormat{HAlign::Center, true});
+        s.setFormat(0, c, CellFormat{HAlign::Center, true, 16});
         s.setFormat(1, c, CellFormat{HAlign::Left, false});
         s.setFormat(2, c, CellFormat{HAlign::Center, true});
     }

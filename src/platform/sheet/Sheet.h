@@ -42,6 +42,7 @@ struct CellRange {
 struct CellFormat {
     HAlign align = HAlign::General;
     bool bold = false;
+    double fontSize = 0;  // points; 0 = the sheet's font size
     bool operator==(const CellFormat&) const = default;
 };
 

@@ -210,7 +210,8 @@ void paintSheetPage(QPainter& painter, const Sheet& sheet, const SheetPage& page
             cf.setBold(f.bold);
             // Point sizes are taken at the device resolution; the painter is
             // scaled to millimetres, so the size is given in millimetres instead.
-            cf.setPixelSize(std::max(1, int(std::lround(sheet.fontSize() * 25.4 / 72.0 * 100))));
+            double points = f.fontSize > 0 ? f.fontSize : sheet.fontSize();
+            cf.setPixelSize(std::max(1, int(std::lround(points * 25.4 / 72.0 * 100))));
             painter.save();
             painter.scale(0.01, 0.01);
             painter.setFont(cf);

@@ -56,9 +56,10 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
         }
     }
     if (role == Qt::FontRole) {
+        CellFormat cf = sheet_->format(r, c);
         QFont f(sheet_->fontFamily());
-        f.setPointSizeF(sheet_->fontSize());
-        f.setBold(sheet_->format(r, c).bold);
+        f.setPointSizeF(cf.fontSize > 0 ? cf.fontSize : sheet_->fontSize());
+        f.setBold(cf.bold);
         return f;
     }
     return {};
@@ -467,7 +468,12 @@ void SheetView::cellFormatDialog()
     connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
     if (dlg.exec() != QDialog::Accepted) return;
     for (int r = s.top; r <= s.bottom; ++r)
-        for (int c = s.left; c <= s.right; ++c) sheet_.setFormat(r, c, CellFormat{HAlign(align->currentIndex()), bold->isChecked()});
+        for (int c = s.left; c <= s.right; ++c) {
+            CellFormat cf = sheet_.format(r, c);
+            cf.align = HAlign(align->currentIndex());
+            cf.bold = bold->isChecked();
+            sheet_.setFormat(r, c, cf);
+        }
     if (merge->isChecked())
         sheet_.merge(s);
     else

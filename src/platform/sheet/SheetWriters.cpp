@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <tuple>
 #include <xlsxwriter.h>
 
 namespace tj::sheet {
@@ -99,14 +100,14 @@ void writeXlsx(const Sheet& sheet, const QString& path)
     if (!ws) ws = workbook_add_worksheet(wb, nullptr);
 
     QByteArray font = sheet.fontFamily().toUtf8();
-    std::map<std::pair<int, bool>, lxw_format*> formats;
+    std::map<std::tuple<int, bool, double>, lxw_format*> formats;
     auto formatFor = [&](const CellFormat& f) {
-        auto key = std::pair{int(f.align), f.bold};
+        auto key = std::tuple{int(f.align), f.bold, f.fontSize};
         auto it = formats.find(key);
         if (it != formats.end()) return it->second;
         lxw_format* fmt = workbook_add_format(wb);
         format_set_font_name(fmt, font.constData());
-        format_set_font_size(fmt, sheet.fontSize());
+        format_set_font_size(fmt, f.fontSize > 0 ? f.fontSize : sheet.fontSize());
         if (f.align != HAlign::General) format_set_align(fmt, lxwAlign(f.align));
         format_set_align(fmt, LXW_ALIGN_VERTICAL_CENTER);
         if (f.bold) format_set_bold(fmt);
@@ -242,6 +243,7 @@ QString toHtml(const Sheet& sheet, const QString& title)
             if (f.align == HAlign::Center) style += "text-align:center;";
             if (f.align == HAlign::Right) style += "text-align:right;";
             if (f.bold) style += "font-weight:bold;";
+            if (f.fontSize > 0) style += QStringLiteral("font-size:%1pt;").arg(f.fontSize);
             if (!style.isEmpty()) attrs += " style=\"" + style + "\"";
             h += "<td" + attrs + ">" + esc(sheet.text(r, c)) + "</td>";
         }

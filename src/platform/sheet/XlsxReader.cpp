@@ -4,14 +4,13 @@
 // print area, print titles, page breaks and page set-up.
 #include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Sheet.h"
-
-#include <QFileInfo>
-#include <QHash>
-#include <QXmlStreamReader>
 #include "platform/sheet/ZipArchive.h"
 
 #include <QFile>
+#include <QHash>
+#include <QXmlStreamReader>
 #include <cmath>
+#include <map>
 
 namespace tj::sheet {
 
@@ -85,6 +84,12 @@ struct Style {
     QString numFmt;
     HAlign align = HAlign::General;
     bool bold = false;
+    double fontSize = 0;
+    QString fontName;
+};
+
+struct Styles {
+    std::vector<Style> xfs;
 };
 
 HAlign alignFrom(QStringView v)
@@ -95,12 +100,15 @@ HAlign alignFrom(QStringView v)
     return HAlign::General;
 }
 
-std::vector<Style> readStyles(const QByteArray& data)
+Styles readStyles(const QByteArray& data)
 {
-    std::vector<Style> xfs;
-    if (data.isEmpty()) return xfs;
+    Styles out;
+    std::vector<Style>& xfs = out.xfs;
+    if (data.isEmpty()) return out;
     QHash<int, QString> numFmts;
     std::vector<bool> boldFonts;
+    std::vector<double> fontSizes;
+    std::vector<QString> fontNames;
     QXmlStreamReader x(data);
     enum { None, Fonts, CellXfs } section = None;
     while (!x.atEnd()) {
@@ -113,6 +121,12 @@ std::vector<Style> readStyles(const QByteArray& data)
                 section = Fonts;
             } else if (n == u"font" && section == Fonts) {
                 boldFonts.push_back(false);
+                fontSizes.push_back(0);
+                fontNames.push_back(QString());
+            } else if (n == u"sz" && section == Fonts && !fontSizes.empty()) {
+                fontSizes.back() = x.attributes().value("val").toDouble();
+            } else if (n == u"name" && section == Fonts && !fontNames.empty()) {
+                fontNames.back() = x.attributes().value("val").toString();
             } else if (n == u"b" && section == Fonts && !boldFonts.empty()) {
                 auto v = x.attributes().value("val");
                 boldFonts.back() = v.isEmpty() || v == u"1" || v == u"true";
@@ -124,6 +138,8 @@ std::vector<Style> readStyles(const QByteArray& data)
                 s.numFmt = numFmts.contains(id) ? numFmts.value(id) : builtinNumberFormat(id);
                 int font = x.attributes().value("fontId").toInt();
                 s.bold = font >= 0 && font < int(boldFonts.size()) && boldFonts[font];
+                if (font >= 0 && font < int(fontSizes.size())) s.fontSize = fontSizes[font];
+                if (font >= 0 && font < int(fontNames.size())) s.fontName = fontNames[font];
                 xfs.push_back(s);
             } else if (n == u"alignment" && section == CellXfs && !xfs.empty()) {
                 xfs.back().align = alignFrom(x.attributes().value("horizontal"));
@@ -132,7 +148,7 @@ std::vector<Style> readStyles(const QByteArray& data)
             if (x.name() == u"fonts" || x.name() == u"cellXfs") section = None;
         }
     }
-    return xfs;
+    return out;
 }
 
 QPageSize::PageSizeId paperFromCode(int code)
@@ -241,7 +257,10 @@ Sheet readXlsx(const QString& path)
             if (x.isStartElement() && x.name() == u"si") shared << readStringItem(x);
         }
     }
-    std::vector<Style> styles = readStyles(readEntry(zip, "xl/styles.xml", false));
+    Styles allStyles = readStyles(readEntry(zip, "xl/styles.xml", false));
+    const std::vector<Style>& styles = allStyles.xfs;
+    // The sheet's font is the one most cells use; the others keep their size.
+    std::vector<int> xfUse(styles.size(), 0);
 
     QByteArray ws = readEntry(zip, sheetPath, true);
     QXmlStreamReader x(ws);
@@ -285,6 +304,7 @@ Sheet readXlsx(const QString& path)
             QString type = at.value("t").toString();
             int s = at.value("s").toInt();
             const Style style = s >= 0 && s < int(styles.size()) ? styles[s] : Style{};
+            if (s >= 0 && s < int(xfUse.size())) ++xfUse[s];
             QString value;
             bool hasValue = false;
             // Walk the children of <c>: <v>, <is>, <f>.
@@ -300,7 +320,7 @@ Sheet readXlsx(const QString& path)
                     hasValue = true;
                 }
             }
-            CellFormat fmt{style.align, style.bold};
+            CellFormat fmt{style.align, style.bold, style.fontSize};
             if (!hasValue) {
                 if (fmt != CellFormat{}) styledEmpty.push_back({row, col, fmt});
                 continue;
@@ -374,6 +394,22 @@ Sheet readXlsx(const QString& path)
     }
     sheet.setExtent(maxRow + 1, maxCol + 1);
     for (const auto& p : styledEmpty) sheet.setFormat(p.row, p.col, p.format);
+    std::map<std::pair<QString, double>, int> fontUse;
+    for (size_t i = 0; i < styles.size(); ++i)
+        if (styles[i].fontSize > 0) fontUse[{styles[i].fontName, styles[i].fontSize}] += xfUse[i];
+    if (!fontUse.empty()) {
+        auto best = std::max_element(fontUse.begin(), fontUse.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+        if (!best->first.first.isEmpty()) sheet.setFontFamily(best->first.first);
+        sheet.setFontSize(best->first.second);
+        for (int r = 0; r < sheet.rowCount(); ++r)
+            for (int c = 0; c < sheet.columnCount(); ++c) {
+                CellFormat f = sheet.format(r, c);
+                if (f.fontSize == best->first.second) {
+                    f.fontSize = 0;
+                    sheet.setFormat(r, c, f);
+                }
+            }
+    }
 
     if (!printArea.isEmpty())
         if (auto r = parseRange(printArea.split(',').value(0))) sheet.setPrintArea(*r);

@@ -22,7 +22,7 @@ Sheet sampleSheet()
     Sheet s;
     s.setText(0, 0, "体检人员列表");
     s.merge(CellRange::of(0, 0, 0, 3));
-    s.setAlignment(CellRange::of(0, 0, 0, 0), HAlign::Center);
+    s.setFormat(0, 0, CellFormat{HAlign::Center, true, 16});
     s.setText(1, 0, "2024-01-01 至 2024-01-31");
     s.merge(CellRange::of(1, 0, 1, 3));
     s.setAlignment(CellRange::of(1, 0, 1, 0), HAlign::Left);
@@ -61,7 +61,9 @@ TEST(SheetFiles, XlsxRoundTripKeepsCellsLayoutAndPageSetup)
     EXPECT_EQ(r.texts(), s.texts());
     ASSERT_EQ(r.merges().size(), 2u);
     EXPECT_EQ(r.mergeAt(0, 2), CellRange::of(0, 0, 0, 3));
-    EXPECT_EQ(r.format(0, 0).align, HAlign::Center);
+    EXPECT_EQ(r.format(0, 0), (CellFormat{HAlign::Center, true, 16}));
+    EXPECT_EQ(r.fontFamily(), "宋体");
+    EXPECT_EQ(r.fontSize(), 10);
     EXPECT_EQ(r.format(1, 0).align, HAlign::Left);
     EXPECT_EQ(r.format(4, 2), (CellFormat{HAlign::Right, true}));
     // Widths are stored in whole pixels: within a seventh of a character.
@@ -198,7 +200,7 @@ TEST(SheetFiles, HtmlLeavesOutHiddenColumnsAndEscapesTexts)
 {
     Sheet s = sampleSheet();
     QString html = toHtml(s, "列表");
-    EXPECT_TRUE(html.contains("<td colspan=\"3\" style=\"text-align:center;\">体检人员列表</td>"));
+    EXPECT_TRUE(html.contains("<td colspan=\"3\" style=\"text-align:center;font-weight:bold;font-size:16pt;\">体检人员列表</td>"));
     EXPECT_TRUE(html.contains("O&#x27;Neil &amp; &lt;张&gt;") || html.contains("O'Neil &amp; &lt;张&gt;"));
     EXPECT_FALSE(html.contains("√"));  // the hidden fourth column
     EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">"));
