@@ -250,7 +250,7 @@ TEST_F(Registration, BatchWritesVisitsChargesResultsCounterAndFlags)
 TEST_F(Registration, FailureInTheBatchLeavesNothingAndKeepsTheWorkingTable)
 {
     const int u = unit("东方机械", "1", 3, "7");
-    const int a = person("甲", "男", u), b = person("乙", "男", u), c = person("丙", "女", u);
+    const int a = person("甲", "男", u), b = person("乙", "男", u), third = person("丙", "女", u);
     const int other = person("旧档案", "男", u);
     // An old visit already holds the number the third person would get.
     const QString taken = QString::number(u) + "-10";
@@ -258,7 +258,7 @@ TEST_F(Registration, FailureInTheBatchLeavesNothingAndKeepsTheWorkingTable)
     loadSpreadPackage();
     const auto before = ReadWorkingItems(c(), WorkingTable::Group);
 
-    const RegistrationResult r = RegisterVisits(c(), BatchRegistration{u, {a, b, c}, 2, pkg, Clerk, T});
+    const RegistrationResult r = RegisterVisits(c(), BatchRegistration{u, {a, b, third}, 2, pkg, Clerk, T});
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.examNumbers.isEmpty());
     EXPECT_TRUE(r.message.startsWith("批量登记失败：")) << r.message.toStdString();
@@ -283,23 +283,23 @@ TEST_F(Registration, SettlementAndStartOfNumbering)
         int sequence;
         bool settled;
     };
-    for (const Case& c : {Case{"1", "0", 1, true}, Case{"2", "4", 5, false}, Case{"NULL", "NULL", 1, false},
+    for (const Case& tc : {Case{"1", "0", 1, true}, Case{"2", "4", 5, false}, Case{"NULL", "NULL", 1, false},
                           Case{"0", "NULL", 1, false}}) {
-        SCOPED_TRACE(std::string(c.jzlxing) + " " + c.maxtjhao);
-        const int u = unit("单位", c.jzlxing, 4, c.maxtjhao);
+        SCOPED_TRACE(std::string(tc.jzlxing) + " " + tc.maxtjhao);
+        const int u = unit("单位", tc.jzlxing, 4, tc.maxtjhao);
         const int p = person("某人", "男", u);
         loadSpreadPackage();
         const RegistrationResult r = RegisterVisits(c(), SingleRegistration{u, p, 1, pkg, Clerk, T});
         ASSERT_TRUE(r.ok) << r.message.toStdString();
         EXPECT_EQ(r.message, "所选人员登记成功！");
-        const QString n = SqlText::format("%d-%d", u, c.sequence);
+        const QString n = SqlText::format("%d-%d", u, tc.sequence);
         ASSERT_EQ(r.examNumbers, QStringList{n});
-        EXPECT_EQ(count(SqlText::format("select maxtjhao from tjian_dwei where id=%d", u)), c.sequence);
+        EXPECT_EQ(count(SqlText::format("select maxtjhao from tjian_dwei where id=%d", u)), tc.sequence);
         const auto v = rows(SqlText::format("select jzbzhi, jzsjian, sfsjian, tjfqid from tjian_sfei_main "
                                             "where tjhao='%s'", n));
         ASSERT_EQ(v.rows.size(), 1u);
-        EXPECT_EQ(v.rows[0][0].toInteger(), c.settled ? 1 : 0);
-        if (c.settled)
+        EXPECT_EQ(v.rows[0][0].toInteger(), tc.settled ? 1 : 0);
+        if (tc.settled)
             EXPECT_EQ(v.rows[0][1].toDateTime(), v.rows[0][2].toDateTime());
         else
             EXPECT_TRUE(v.rows[0][1].isNull());
@@ -414,11 +414,11 @@ TEST_F(Registration, RefusalsWriteNothing)
         {"nobody selected", RegisterVisits(c(), BatchRegistration{unit("单位", "1", 1, "0"), {}, 1, pkg, Clerk, T}),
          "批量登记失败："},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_FALSE(c.result.ok);
-        EXPECT_TRUE(c.result.message.startsWith(QString::fromUtf8(c.prefix))) << c.result.message.toStdString();
-        EXPECT_GT(c.result.error.size(), 0);
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.what);
+        EXPECT_FALSE(tc.result.ok);
+        EXPECT_TRUE(tc.result.message.startsWith(QString::fromUtf8(tc.prefix))) << tc.result.message.toStdString();
+        EXPECT_GT(tc.result.error.size(), 0);
     }
     EXPECT_TRUE(cases[0].result.error.contains("999"));
     EXPECT_EQ(count("select count(*) from tjian_sfei_main"), 0);
