@@ -25,7 +25,9 @@ QString realText(double d)
 {
     if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15)
         return QString::number(qint64(d));
-    return QString::number(d, 'g', QLocale::FloatingPointShortest);
+    // Fifteen significant digits, as the old data-set fields showed floats:
+    // 0.1 + 0.2 reads 0.3, not 0.30000000000000004.
+    return QString::number(d, 'g', 15);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ TEST(Value, ConvertsLikeDataSetFields)
     EXPECT_EQ(Value(0.30000000000000004).toCurrency().toString(), QStringLiteral("0.30"));
     EXPECT_EQ(Value(12.5).toString(), QStringLiteral("12.5"));
     EXPECT_EQ(Value(3.0).toString(), QStringLiteral("3"));
+    EXPECT_EQ(Value(0.1 + 0.2).toString(), QStringLiteral("0.3"));
     EXPECT_EQ(Value(QStringLiteral("2024-01-05 08:09:10.123")).toDateTime(),
               QDateTime(QDate(2024, 1, 5), QTime(8, 9, 10, 123)));
     EXPECT_EQ(Value(QStringLiteral("2024-01-05")).toDateTime(), QDateTime(QDate(2024, 1, 5), QTime(0, 0)));
