@@ -203,6 +203,13 @@ QString createDatabaseFromTemplate(const QString& name, const QString& programFo
     const QString source = templatePath(programFolder);
     if (!QFileInfo::exists(source))
         throw SchemaError(QStringLiteral("模板数据库 %1 不存在，不能建立数据库").arg(source));
+    // Journal files left behind by a database file that was deleted by hand
+    // would be replayed into the fresh copy and corrupt it.
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        const QString leftover = target + QLatin1String(suffix);
+        if (QFileInfo::exists(leftover) && !QFile::remove(leftover))
+            throw SchemaError(QStringLiteral("不能删除遗留的日志文件 %1").arg(leftover));
+    }
     if (!QFile::copy(source, target))
         throw SchemaError(QStringLiteral("不能建立数据库文件 %1").arg(target));
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup

@@ -536,6 +536,37 @@ TEST(CreateDatabase, CopiesTheTemplateAndNeverOverwrites)
     EXPECT_EQ(c.scalar(QStringLiteral("select count(*) from tjian_dwei")).toInteger(), 1);
 }
 
+// A database file deleted by hand leaves its journal files behind; a new
+// database of the same name must not replay them.
+TEST(CreateDatabase, IgnoresJournalFilesOfADeletedDatabase)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("data"));
+    ASSERT_TRUE(QFile::copy(tj::test::templateDatabasePath(), tj::schema::templatePath(dir.path())));
+    const QString path = tj::schema::createDatabaseFromTemplate(QStringLiteral("his"), dir.path());
+    QByteArray wal;
+    {
+        tj::db::SqliteConnection c(path);
+        c.open();
+        c.execute(QStringLiteral("insert into tjian_dwei(mcheng) values('东方机械制造有限公司')"));
+        QFile f(path + QStringLiteral("-wal"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        wal = f.readAll();
+        ASSERT_FALSE(wal.isEmpty());
+    }
+    ASSERT_TRUE(QFile::remove(path));
+    QFile f(path + QStringLiteral("-wal"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wal);
+    f.close();
+
+    tj::schema::createDatabaseFromTemplate(QStringLiteral("his"), dir.path());
+    tj::db::SqliteConnection c(path);
+    c.open();
+    EXPECT_EQ(c.scalar(QStringLiteral("select count(*) from tjian_dwei")).toInteger(), 0);
+    EXPECT_EQ(str(c.scalar(QStringLiteral("select zhao from pub_yhu"))), QStringLiteral("admin"));
+}
+
 TEST(CreateDatabase, RefusesNamesThatAreNotPlainFileNames)
 {
     for (const char* bad : {"", "../his", "a/b", "a\\b", "his.db", "template", "TEMPLATE", "a b", "x;drop"})
