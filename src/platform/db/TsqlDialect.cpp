@@ -938,7 +938,9 @@ QString normalizationTrigger(const TableDef& def, bool onInsert)
             conds << QStringLiteral("typeof(%1) NOT IN ('integer', 'null')").arg(nq);
             sets << QStringLiteral("%1 = tj_bit(%1)").arg(q);
         } else if (c.baseType.contains(QLatin1String("money"))) {
-            conds << QStringLiteral("typeof(%1) NOT IN ('integer', 'real', 'null') OR (typeof(%1) = 'real' AND %1 <> tj_money(%1))").arg(nq);
+            // Lists of at most two values: a longer IN list makes SQLite build a
+            // lookup table on every run of the trigger.
+            conds << QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND %1 <> tj_money(%1))").arg(nq);
             sets << QStringLiteral("%1 = tj_money(%1)").arg(q);
         } else if (!c.identity && (c.baseType == QLatin1String("int") || c.baseType == QLatin1String("bigint")
                                    || c.baseType == QLatin1String("smallint") || c.baseType == QLatin1String("tinyint"))) {
