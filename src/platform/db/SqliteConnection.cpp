@@ -553,6 +553,19 @@ std::vector<ColumnInfo> SqliteConnection::Impl::tableColumns(const QString& tabl
         cols.push_back(c);
     }
     sqlite3_finalize(st);
+    // A bigint identity is an INTEGER key marked with a comment in the table's text.
+    for (ColumnInfo& c : cols) {
+        if (!c.identity)
+            continue;
+        sqlite3_stmt* q = prepare(QStringLiteral("SELECT sql FROM %1.sqlite_master WHERE type = 'table' AND name = ?")
+                                      .arg(temp ? QLatin1String("temp") : QLatin1String("main")), 0);
+        const QByteArray name = table.toUtf8();
+        sqlite3_bind_text(q, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(q) == SQLITE_ROW
+            && QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0))).contains(QLatin1String("AUTOINCREMENT /*bigint*/")))
+            c.type = QStringLiteral("bigint");
+        sqlite3_finalize(q);
+    }
     columns.insert(key, cols);
     return cols;
 }

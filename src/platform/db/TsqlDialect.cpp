@@ -966,7 +966,10 @@ QString renderColumn(const ColumnDef& c, const QString& table, bool asPrimaryKey
     bool isText = false;
     QString s = quoteName(c.name) + QLatin1Char(' ');
     if (c.identity) {
+        // SQLite's own key must be declared INTEGER; a comment keeps the declared width.
         s += QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+        if (c.baseType == QLatin1String("bigint"))
+            s += QStringLiteral(" /*bigint*/");
     } else {
         s += sqliteType(c, &isText);
         if (asPrimaryKey)

@@ -69,6 +69,24 @@ TEST_F(ConnectionTest, SecondConnectionSeesCommittedDataAndWaitsForTheWriter)
     sqlite3_finalize(st);
 }
 
+TEST_F(ConnectionTest, TableColumnsAsDeclared)
+{
+    db->execute(QStringLiteral("CREATE TABLE [#j] ([id] [bigint] IDENTITY (1, 1) NOT NULL, [tjhao] [varchar] (50) NOT NULL,"
+                               " [je] [money] NULL, [sj] [datetime] NULL, [zp] [image] NULL)"));
+    const std::vector<ColumnInfo> cols = db->tableColumns(QStringLiteral("[dbo].[#j]"));
+    ASSERT_EQ(cols.size(), 5u);
+    EXPECT_TRUE(cols[0].identity && cols[0].primaryKey);
+    EXPECT_EQ(cols[0].type, QStringLiteral("bigint"));
+    EXPECT_EQ(cols[1].type, QStringLiteral("varchar"));
+    EXPECT_EQ(cols[1].width, 50);
+    EXPECT_TRUE(cols[1].notNull);
+    EXPECT_EQ(cols[2].type, QStringLiteral("money"));
+    EXPECT_EQ(cols[3].type, QStringLiteral("datetime"));
+    EXPECT_EQ(cols[4].type, QStringLiteral("image"));
+    EXPECT_EQ(db->tableColumns(QStringLiteral("t"))[0].type, QStringLiteral("int"));
+    EXPECT_TRUE(db->tableColumns(QStringLiteral("nosuch")).empty());
+}
+
 TEST_F(ConnectionTest, ParametersAndBlobsRoundTrip)
 {
     db->execute(QStringLiteral("CREATE TABLE [p] ([id] [int] IDENTITY (1, 1) NOT NULL, [zpian] [image] NULL, [je] [money] NULL)"));
