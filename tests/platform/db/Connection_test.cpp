@@ -69,6 +69,24 @@ TEST_F(ConnectionTest, SecondConnectionSeesCommittedDataAndWaitsForTheWriter)
     sqlite3_finalize(st);
 }
 
+TEST_F(ConnectionTest, StatementsDifferingInValuesStillMeanWhatTheySay)
+{
+    // Values are lifted into parameters so texts share a prepared statement;
+    // literals that shape the statement must keep their meaning.
+    for (const char* v : {"b", "a", "c"})
+        db->execute(SqlText::format("insert into t(v) values('%s')", v));
+    EXPECT_EQ(cell(QStringLiteral("select id, v from t order by 2")), QStringLiteral("2"));
+    EXPECT_EQ(cell(QStringLiteral("select id, v from t order by 2 desc")), QStringLiteral("3"));
+    EXPECT_EQ(db->query(QStringLiteral("select top 2 * from t")).rows.size(), 2u);
+    EXPECT_EQ(db->query(QStringLiteral("select top 1 * from t")).rows.size(), 1u);
+    EXPECT_EQ(db->query(QStringLiteral("select 5, 'x' as k from t where id = 1")).columns,
+              (QStringList{QStringLiteral("5"), QStringLiteral("k")}));
+    EXPECT_EQ(cell(QStringLiteral("select v from t where id = 3")), QStringLiteral("c"));
+    EXPECT_EQ(cell(QStringLiteral("select v from t where id = 1")), QStringLiteral("b"));
+    EXPECT_EQ(cell(QStringLiteral("select convert(varchar(3), 'abcdef')")), QStringLiteral("abc"));
+    EXPECT_EQ(cell(QStringLiteral("select convert(varchar(2), 'abcdef')")), QStringLiteral("ab"));
+}
+
 TEST_F(ConnectionTest, TableColumnsAsDeclared)
 {
     db->execute(QStringLiteral("CREATE TABLE [#j] ([id] [bigint] IDENTITY (1, 1) NOT NULL, [tjhao] [varchar] (50) NOT NULL,"
