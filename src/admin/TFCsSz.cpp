@@ -56,7 +56,7 @@ bool hasRow(const char* sql)
 }
 }  // namespace
 
-TFCsSz::TFCsSz(QWidget* parent) : QDialog(parent), QryCsSz(TDM::instance().Connection())
+TFCsSz::TFCsSz(QWidget* parent) : ui::WorkingWindow(parent), QryCsSz(TDM::instance().Connection())
 {
     setWindowTitle(QStringLiteral("参数设置"));
     ui::EnterMovesFocus::install(this);
@@ -197,11 +197,5 @@ void TFCsSz::BBtnOkClick()
     accept();
 }
 
-void TFCsSz::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 }  // namespace tj::admin

@@ -2,6 +2,7 @@
 // use, and the monthly cut-off of the settlements.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "platform/db/Query.h"
 
 #include <QDialog>
@@ -16,13 +17,13 @@ class QTimeEdit;
 
 namespace tj::admin {
 
-class TFCsSz : public QDialog {
+class TFCsSz : public ui::WorkingWindow {
     Q_OBJECT
 public:
     explicit TFCsSz(QWidget* parent = nullptr);
     ~TFCsSz() override;
 
-    void FormShow();
+    void FormShow() override;
     void BBtnOkClick();
 
     // Called after a save, so the running program shows the new name
@@ -40,7 +41,6 @@ public:
     QPushButton* BBtnCancel = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void SaveParameter(const QString& key, const QString& value);

@@ -41,7 +41,7 @@ QString lookupName(db::Query& list, const db::Value& key)
 }
 }  // namespace
 
-TFYhSquan::TFYhSquan(QWidget* parent) : QDialog(parent)
+TFYhSquan::TFYhSquan(QWidget* parent) : ui::WorkingWindow(parent)
 {
     setWindowTitle(QStringLiteral("用户授权"));
     resize(860, 640);
@@ -298,17 +298,6 @@ void TFYhSquan::FormClose()
     loadedUser_ = 0;
 }
 
-void TFYhSquan::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
-void TFYhSquan::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
 
 }  // namespace tj::admin

@@ -1,6 +1,7 @@
 // User authorisation: grants and withdraws the menu entries of each user.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "admin/UserList.h"
 
 #include <QDialog>
@@ -27,14 +28,14 @@ struct TQxCdan {
     QString qxcdan;
 };
 
-class TFYhSquan : public QDialog {
+class TFYhSquan : public ui::WorkingWindow {
     Q_OBJECT
 public:
     explicit TFYhSquan(QWidget* parent = nullptr);
     ~TFYhSquan() override;
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     // Loads the current user's grants into the check boxes.
     void LoadUserGrants();
     void BBtnFpeiClick();   // 分配
@@ -62,8 +63,6 @@ public:
     QLabel* PnlLoading = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 
 private:
     void BuildTree();

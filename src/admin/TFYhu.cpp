@@ -22,7 +22,7 @@ namespace tj::admin {
 using app::TDM;
 using masterdata::AddLabelled;
 
-TFYhu::TFYhu(QWidget* parent) : QDialog(parent)
+TFYhu::TFYhu(QWidget* parent) : ui::WorkingWindow(parent)
 {
     setWindowTitle(QStringLiteral("用户管理"));
     resize(820, 600);
@@ -123,17 +123,6 @@ void TFYhu::FormClose()
     Users.close();
 }
 
-void TFYhu::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
-void TFYhu::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
 
 }  // namespace tj::admin

@@ -1,6 +1,7 @@
 // Users: the operators of the program, each in an examination department.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "admin/UserList.h"
 
 #include <QDialog>
@@ -16,14 +17,14 @@ class MaintenanceController;
 
 namespace tj::admin {
 
-class TFYhu : public QDialog {
+class TFYhu : public ui::WorkingWindow {
     Q_OBJECT
 public:
     explicit TFYhu(QWidget* parent = nullptr);
     ~TFYhu() override;
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
 
     UserList Users;
     ui::MaintenanceController* Maint = nullptr;
@@ -40,8 +41,6 @@ public:
     QPlainTextEdit* MemBzhu = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 };
 
 }  // namespace tj::admin

@@ -17,7 +17,7 @@ namespace tj::masterdata {
 using app::TDM;
 
 TFDictionary::TFDictionary(const DictionarySpec& spec, QWidget* parent)
-    : QDialog(parent), QryDict(TDM::instance().Connection()), spec_(spec)
+    : ui::WorkingWindow(parent), QryDict(TDM::instance().Connection()), spec_(spec)
 {
     setWindowTitle(spec.caption);
     resize(560, 480);
@@ -80,17 +80,10 @@ void TFDictionary::FormClose()
     QryDict.close();
 }
 
-void TFDictionary::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TFDictionary::done(int result)
 {
-    FormClose();
-    QDialog::done(spec_.reportsOkOnClose ? QDialog::Accepted : result);
+    ui::WorkingWindow::done(spec_.reportsOkOnClose ? QDialog::Accepted : result);
 }
 
 }  // namespace tj::masterdata

@@ -4,6 +4,7 @@
 // differ in captions, table, third column, delete guard and messages.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "platform/db/Query.h"
 
 #include <QDialog>
@@ -28,7 +29,7 @@ struct DictionarySpec {
     bool reportsOkOnClose;     // closing tells the caller to reload the dictionary
 };
 
-class TFDictionary : public QDialog {
+class TFDictionary : public ui::WorkingWindow {
     Q_OBJECT
 public:
     TFDictionary(const DictionarySpec& spec, QWidget* parent = nullptr);
@@ -36,8 +37,8 @@ public:
 
     const DictionarySpec& spec() const { return spec_; }
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
 
     db::Query QryDict;
     ui::MaintenanceController* Maint = nullptr;
@@ -47,7 +48,6 @@ public:
     QLineEdit* EdtXhao = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:

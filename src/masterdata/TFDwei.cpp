@@ -21,7 +21,7 @@ namespace tj::masterdata {
 using app::TDM;
 
 TFDwei::TFDwei(QWidget* parent)
-    : QDialog(parent),
+    : ui::WorkingWindow(parent),
       QryDwei(TDM::instance().Connection()),
       QryDwlbie(TDM::instance().Connection()),
       QryDwxzhi(TDM::instance().Connection()),
@@ -150,17 +150,6 @@ void TFDwei::FormClose()
         q->close();
 }
 
-void TFDwei::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
-void TFDwei::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
 
 }  // namespace tj::masterdata

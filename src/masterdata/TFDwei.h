@@ -1,6 +1,7 @@
 // Units: the employers and other organisations whose staff come as a group.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "platform/db/Query.h"
 
 #include <QDialog>
@@ -16,14 +17,14 @@ class MaintenanceController;
 
 namespace tj::masterdata {
 
-class TFDwei : public QDialog {
+class TFDwei : public ui::WorkingWindow {
     Q_OBJECT
 public:
     explicit TFDwei(QWidget* parent = nullptr);
     ~TFDwei() override;
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
 
     db::Query QryDwei;
     db::Query QryDwlbie;
@@ -51,8 +52,6 @@ public:
     QLineEdit* EdtBzhu = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 };
 
 }  // namespace tj::masterdata

@@ -19,7 +19,7 @@ namespace tj::masterdata {
 using app::TDM;
 
 TFKShi::TFKShi(QWidget* parent)
-    : QDialog(parent), QryKshi(TDM::instance().Connection()), QryKslbie(TDM::instance().Connection())
+    : ui::WorkingWindow(parent), QryKshi(TDM::instance().Connection()), QryKslbie(TDM::instance().Connection())
 {
     setWindowTitle(QStringLiteral("体检科室维护"));
     resize(820, 600);
@@ -114,17 +114,6 @@ void TFKShi::FormClose()
     QryKslbie.close();
 }
 
-void TFKShi::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
-void TFKShi::done(int result)
-{
-    FormClose();
-    QDialog::done(result);
-}
 
 }  // namespace tj::masterdata

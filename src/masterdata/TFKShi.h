@@ -1,6 +1,7 @@
 // Examination departments: the departments of categories 11, 12 and 13.
 #pragma once
 
+#include "platform/ui/WorkingWindow.h"
 #include "platform/db/Query.h"
 
 #include <QDialog>
@@ -16,7 +17,7 @@ class MaintenanceController;
 
 namespace tj::masterdata {
 
-class TFKShi : public QDialog {
+class TFKShi : public ui::WorkingWindow {
     Q_OBJECT
 public:
     explicit TFKShi(QWidget* parent = nullptr);
@@ -24,8 +25,8 @@ public:
 
     // Opening and closing of the window's data sets (also called by the
     // showing and closing of the window).
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
 
     db::Query QryKshi;    // the departments
     db::Query QryKslbie;  // the three categories, for names
@@ -39,8 +40,6 @@ public:
     QPlainTextEdit* MemBzhu = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 };
 
 }  // namespace tj::masterdata
