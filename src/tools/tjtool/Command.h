@@ -6,6 +6,11 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <memory>
+
+namespace tj::db {
+class SqliteConnection;
+}
 
 namespace tjtool {
 
@@ -27,6 +32,16 @@ QString programFolder();
 // Prints UTF-8 text to standard output / standard error.
 void out(const QString& text);
 void err(const QString& text);
+
+// Prints the command's usage line to standard error; returns the exit code
+// of a usage error (2).
+int usageError(const QString& command);
+
+// Opens the existing embedded database data/NAME.db beside the executable.
+// Throws (with a message for the operator) for a name that is not a plain
+// database name or a database that does not exist: opening a missing file
+// would silently create an empty one.
+std::unique_ptr<tj::db::SqliteConnection> openDatabase(const QString& name);
 
 }  // namespace tjtool
 

@@ -9,17 +9,9 @@ TJTOOL_COMMAND(QStringLiteral("cipher"),
                QStringLiteral("encipher TEXT to hexadecimal, or decipher hexadecimal TEXT, with KEY"),
                [](const QStringList& args) {
                    const QString mode = args.value(0);
-                   if (args.size() != 3 || (mode != QLatin1String("enc") && mode != QLatin1String("dec"))) {
-                       tjtool::err(QStringLiteral("usage: tjtool cipher enc|dec TEXT KEY"));
-                       return 2;
-                   }
-                   try {
-                       tjtool::out(mode == QLatin1String("enc")
-                                       ? tj::common::DesEncryptToHex(args[1], args[2])
-                                       : tj::common::DesDecryptFromHex(args[1], args[2]));
-                   } catch (const tj::common::CipherError& e) {
-                       tjtool::err(QString::fromUtf8(e.what()));
-                       return 1;
-                   }
+                   if (args.size() != 3 || (mode != QLatin1String("enc") && mode != QLatin1String("dec")))
+                       return tjtool::usageError(QStringLiteral("cipher"));
+                   tjtool::out(mode == QLatin1String("enc") ? tj::common::DesEncryptToHex(args[1], args[2])
+                                                            : tj::common::DesDecryptFromHex(args[1], args[2]));
                    return 0;
                });

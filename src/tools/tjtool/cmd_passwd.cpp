@@ -9,9 +9,9 @@
 #include "platform/db/SqliteConnection.h"
 #include "schema/Schema.h"
 
-#include <QFileInfo>
 #include <cstdio>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -21,8 +21,6 @@ namespace {
 const QString kUsage = QStringLiteral("passwd NAME ACCOUNT");
 const QString kSummary = QStringLiteral("set the password of user ACCOUNT in data/NAME.db, asked for twice (Enter twice: empty password)");
 
-// The key the login enciphers user passwords with.
-const QString kPasswordKey = QStringLiteral("pvkoda");
 // The login window accepts at most this many characters.
 constexpr int kMaxPasswordLength = 20;
 
@@ -52,55 +50,26 @@ bool readSecret(const char* prompt, QString& text)
 
 int run(const QStringList& args)
 {
-    if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
-        tjtool::out(QStringLiteral("usage: tjtool %1\n  %2").arg(kUsage, kSummary));
-        return 0;
-    }
-    if (args.size() != 2) {
-        tjtool::err(QStringLiteral("usage: tjtool %1").arg(kUsage));
-        return 2;
-    }
-    const QString& name = args[0];
+    if (args.size() != 2)
+        return tjtool::usageError(QStringLiteral("passwd"));
     const QString& account = args[1];
-    const QString path = tj::schema::databasePath(name, tjtool::programFolder());
-    if (!tj::schema::isValidDatabaseName(name) || !QFileInfo(path).isFile()) {
-        tjtool::err(QStringLiteral("tjtool passwd: 数据库 %1 不存在（%2）").arg(name, path));
-        return 1;
-    }
-    try {
-        tj::db::SqliteConnection connection(path);
-        connection.open();
-        const auto user = connection.query(tj::db::SqlText::format("select id, xming from pub_yhu where zhao='%s'", account));
-        if (user.rows.empty()) {
-            tjtool::err(QStringLiteral("tjtool passwd: 没有用户帐号 %1").arg(account));
-            return 1;
-        }
-        QString first, second;
-        if (!readSecret("新密码：", first) || !readSecret("再输入一次：", second)) {
-            tjtool::err(QStringLiteral("tjtool passwd: 没有读到密码，未作修改"));
-            return 1;
-        }
-        if (first != second) {
-            tjtool::err(QStringLiteral("tjtool passwd: 两次输入的密码不一致，未作修改"));
-            return 1;
-        }
-        if (first.size() > kMaxPasswordLength) {
-            tjtool::err(QStringLiteral("tjtool passwd: 密码最多 %1 个字符，未作修改").arg(kMaxPasswordLength));
-            return 1;
-        }
-        const QString cipher = tj::common::DesEncryptToHex(first, kPasswordKey);
-        const int id = int(user.rows[0][0].toInteger());
-        connection.execute(tj::db::SqlText::format("update pub_yhu set mma='%s' where id=%d", cipher, id));
-        connection.close();
-        tjtool::out(first.isEmpty() ? QStringLiteral("用户 %1（%2）的密码已清空").arg(account, user.rows[0][1].toString())
-                                    : QStringLiteral("用户 %1（%2）的密码已修改").arg(account, user.rows[0][1].toString()));
-        return 0;
-    } catch (const tj::db::SqlError& e) {
-        tjtool::err(QStringLiteral("tjtool passwd: %1").arg(e.message()));
-    } catch (const std::exception& e) {
-        tjtool::err(QStringLiteral("tjtool passwd: %1").arg(QString::fromUtf8(e.what())));
-    }
-    return 1;
+    auto connection = tjtool::openDatabase(args[0]);
+    const auto user = connection->query(tj::db::SqlText::format("select id, xming from pub_yhu where zhao='%s'", account));
+    if (user.rows.empty())
+        throw std::runtime_error(QStringLiteral("没有用户帐号 %1").arg(account).toStdString());
+    QString first, second;
+    if (!readSecret("新密码：", first) || !readSecret("再输入一次：", second))
+        throw std::runtime_error(QStringLiteral("没有读到密码，未作修改").toStdString());
+    if (first != second)
+        throw std::runtime_error(QStringLiteral("两次输入的密码不一致，未作修改").toStdString());
+    if (first.size() > kMaxPasswordLength)
+        throw std::runtime_error(QStringLiteral("密码最多 %1 个字符，未作修改").arg(kMaxPasswordLength).toStdString());
+    const QString cipher = tj::common::DesEncryptToHex(first, QString::fromLatin1(tj::common::kUserPasswordKey));
+    const int id = int(user.rows[0][0].toInteger());
+    connection->execute(tj::db::SqlText::format("update pub_yhu set mma='%s' where id=%d", cipher, id));
+    tjtool::out(first.isEmpty() ? QStringLiteral("用户 %1（%2）的密码已清空").arg(account, user.rows[0][1].toString())
+                                : QStringLiteral("用户 %1（%2）的密码已修改").arg(account, user.rows[0][1].toString()));
+    return 0;
 }
 
 }  // namespace

@@ -7,10 +7,8 @@ TJTOOL_COMMAND(QStringLiteral("pinyin"),
                QStringLiteral("pinyin TEXT"),
                QStringLiteral("print the pinyin search code (pyjma) of TEXT"),
                [](const QStringList& args) {
-                   if (args.size() != 1) {
-                       tjtool::err(QStringLiteral("usage: tjtool pinyin TEXT"));
-                       return 2;
-                   }
+                   if (args.size() != 1)
+                       return tjtool::usageError(QStringLiteral("pinyin"));
                    tjtool::out(tj::common::PinyinCode(args.first()));
                    return 0;
                });

@@ -5,8 +5,7 @@
 
 #include "platform/db/SqliteConnection.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 namespace {
 
@@ -30,39 +29,34 @@ QString cell(const tj::db::Value& v)
 
 int runSql(const QStringList& args)
 {
-    if (args.size() != 2) {
-        tjtool::err(QStringLiteral("usage: tjtool sql NAME \"statement\""));
-        return 2;
+    if (args.size() != 1 && args.size() != 2)
+        return tjtool::usageError(QStringLiteral("sql"));
+    // Without a statement on the command line, the statement (or a script
+    // with GO lines) is read from standard input.
+    QString statement = args.value(1);
+    if (args.size() == 1) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            return tjtool::usageError(QStringLiteral("sql"));
+        statement = QString::fromUtf8(in.readAll());
     }
-    const QString path = QDir(tjtool::programFolder()).filePath(QStringLiteral("data/%1.db").arg(args.at(0)));
-    if (!QFileInfo::exists(path)) {
-        tjtool::err(QStringLiteral("database %1 does not exist").arg(QDir::toNativeSeparators(path)));
-        return 1;
-    }
-    tj::db::SqliteConnection conn(path);
-    try {
-        conn.open();
-        const tj::db::ResultSet rs = conn.query(args.at(1));
-        if (rs.columns.isEmpty()) {
-            return 0;
-        }
-        tjtool::out(rs.columns.join(QLatin1Char('\t')));
-        for (const auto& row : rs.rows) {
-            QStringList cells;
-            cells.reserve(int(row.size()));
-            for (const auto& v : row)
-                cells << cell(v);
-            tjtool::out(cells.join(QLatin1Char('\t')));
-        }
-    } catch (const tj::db::SqlError& e) {
-        tjtool::err(e.message());
-        return 1;
+    auto conn = tjtool::openDatabase(args.at(0));
+    const tj::db::ResultSet rs = conn->query(statement);
+    if (rs.columns.isEmpty())
+        return 0;
+    tjtool::out(rs.columns.join(QLatin1Char('\t')));
+    for (const auto& row : rs.rows) {
+        QStringList cells;
+        cells.reserve(int(row.size()));
+        for (const auto& v : row)
+            cells << cell(v);
+        tjtool::out(cells.join(QLatin1Char('\t')));
     }
     return 0;
 }
 
 }  // namespace
 
-TJTOOL_COMMAND("sql", QStringLiteral("sql NAME \"statement\""),
-                       QStringLiteral("run a T-SQL statement on data/NAME.db and print the rows as tab-separated text"),
+TJTOOL_COMMAND("sql", QStringLiteral("sql NAME [\"statement\"]"),
+                       QStringLiteral("run a T-SQL statement (or standard input) on data/NAME.db and print the rows as tab-separated text"),
                        runSql);

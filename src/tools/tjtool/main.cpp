@@ -2,9 +2,14 @@
 // resets and text helpers, without starting the client.
 #include "Command.h"
 
+#include "platform/db/SqliteConnection.h"
+#include "schema/Schema.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
+#include <stdexcept>
 
 namespace tjtool {
 
@@ -31,6 +36,24 @@ void err(const QString& text)
     std::fputc('\n', stderr);
 }
 
+int usageError(const QString& command)
+{
+    const auto it = registry().find(command);
+    err(QStringLiteral("usage: tjtool %1").arg(it == registry().end() ? command : it->second.usage));
+    return 2;
+}
+
+std::unique_ptr<tj::db::SqliteConnection> openDatabase(const QString& name)
+{
+    const QString path = tj::schema::databasePath(name, programFolder());
+    if (!tj::schema::isValidDatabaseName(name) || !QFileInfo(path).isFile())
+        throw std::runtime_error(
+            QStringLiteral("数据库 %1 不存在（%2），请先用 tjtool newdb %1 建立").arg(name, path).toStdString());
+    auto connection = std::make_unique<tj::db::SqliteConnection>(path);
+    connection->open();
+    return connection;
+}
+
 }  // namespace tjtool
 
 static int usage()
@@ -51,10 +74,14 @@ int main(int argc, char** argv)
     auto it = tjtool::registry().find(name);
     if (it == tjtool::registry().end())
         return usage();
+    if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        tjtool::out(QStringLiteral("usage: tjtool %1\n  %2").arg(it->second.usage, it->second.summary));
+        return 0;
+    }
     try {
         return it->second.run(args);
     } catch (const std::exception& e) {
-        tjtool::err(QString::fromUtf8(e.what()));
+        tjtool::err(QStringLiteral("tjtool %1: %2").arg(name, QString::fromUtf8(e.what())));
         return 1;
     }
 }

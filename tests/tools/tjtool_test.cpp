@@ -1,0 +1,73 @@
+// The administrator's command line as an operator runs it: results on
+// standard output, refusals with a message and a non-zero exit code.
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun tjtool(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(TJ_RUNTIME_DIR "/tjtool"), args);
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(Tjtool, SqlPrintsRowsAndExactSums)
+{
+    // A database of its own beside the executable, removed afterwards.
+    const QString name = QStringLiteral("tjtooltest%1").arg(QCoreApplication::applicationPid());
+    const QString file = QStringLiteral(TJ_RUNTIME_DIR "/data/") + name + QStringLiteral(".db");
+    struct Cleanup {
+        QString file;
+        ~Cleanup()
+        {
+            for (const char* suffix : {"", "-wal", "-shm"})
+                QFile::remove(file + QLatin1String(suffix));
+        }
+    } cleanup{file};
+    ASSERT_EQ(tjtool({"newdb", name}).code, 0);
+    EXPECT_EQ(tjtool({"newdb", name}).code, 1);  // never over an existing database
+
+    const ToolRun sum = tjtool({"sql", name, "select 0.1+0.2 as s"});
+    EXPECT_EQ(sum.code, 0) << sum.err.toStdString();
+    EXPECT_EQ(sum.out, "s\n0.3\n");
+
+    const ToolRun fromInput = tjtool({"sql", name}, "select zhao from pub_yhu where zhao='admin'");
+    EXPECT_EQ(fromInput.code, 0) << fromInput.err.toStdString();
+    EXPECT_EQ(fromInput.out, "zhao\nadmin\n");
+}
+
+TEST(Tjtool, RefusesMissingDatabasesAndNamesOutsideTheDataFolder)
+{
+    for (const char* name : {"no_such_database", "template", "../template", "/etc/passwd"}) {
+        const ToolRun r = tjtool({"sql", name, "select 1"});
+        EXPECT_EQ(r.code, 1) << name;
+        EXPECT_TRUE(r.out.isEmpty()) << name;
+        EXPECT_TRUE(r.err.contains("不存在")) << name << ": " << r.err.toStdString();
+    }
+    EXPECT_EQ(tjtool({"sql"}).code, 2);
+    EXPECT_EQ(tjtool({"no-such-command"}).code, 2);
+}
+
+TEST(Tjtool, CipherAndPinyin)
+{
+    const ToolRun enc = tjtool({"cipher", "enc", "张三", "pvkoda"});
+    ASSERT_EQ(enc.code, 0);
+    const ToolRun dec = tjtool({"cipher", "dec", enc.out.trimmed(), "pvkoda"});
+    EXPECT_EQ(dec.out.trimmed(), "张三");
+    EXPECT_EQ(tjtool({"cipher", "dec", "zz", "k"}).code, 1);
+    EXPECT_EQ(tjtool({"pinyin", "体检中心"}).out.trimmed(), "TJZX");
+}
