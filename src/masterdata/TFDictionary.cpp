@@ -16,22 +16,22 @@ namespace tj::masterdata {
 
 using app::TDM;
 
-TFDictionary::TFDictionary(const DictionarySpec& spec, QWidget* parent)
-    : ui::WorkingWindow(parent), QryDict(TDM::instance().Connection()), spec_(spec)
+TFDictionary::TFDictionary(const DictionaryDefinition& definition, QWidget* parent)
+    : ui::WorkingWindow(parent), QryDict(TDM::instance().Connection()), definition_(definition)
 {
-    setWindowTitle(spec.caption);
+    setWindowTitle(definition.caption);
     resize(560, 480);
-    QryDict.setSql(QStringLiteral("select * from %1 order by id").arg(spec.table));
+    QryDict.setSql(QStringLiteral("select * from %1 order by id").arg(definition.table));
 
     auto* layout = new QVBoxLayout(this);
     Maint = new ui::MaintenanceController(this, QryDict, TDM::instance().QryCx());
     layout->addWidget(Maint->createToolBar(this));
 
-    const QString thirdField = spec.hasDescription ? QStringLiteral("mshu") : QStringLiteral("pyjma");
-    const QString thirdCaption = spec.hasDescription ? QStringLiteral("描述") : QStringLiteral("拼音简码");
+    const QString thirdField = definition.hasDescription ? QStringLiteral("mshu") : QStringLiteral("pyjma");
+    const QString thirdCaption = definition.hasDescription ? QStringLiteral("描述") : QStringLiteral("拼音简码");
     cxGrdDict = new ui::DataGrid(this);
     cxGrdDict->addColumn(QStringLiteral("id"), QStringLiteral("编号"), 60);
-    cxGrdDict->addColumn(QStringLiteral("mcheng"), spec.nameCaption, 180);
+    cxGrdDict->addColumn(QStringLiteral("mcheng"), definition.nameCaption, 180);
     cxGrdDict->addColumn(thirdField, thirdCaption, 150);
     cxGrdDict->addColumn(QStringLiteral("xhao"), QStringLiteral("序号"), 60);
     cxGrdDict->addSummary({0, ui::GridSummary::Kind::Count, QStringLiteral("%d")});
@@ -45,7 +45,7 @@ TFDictionary::TFDictionary(const DictionarySpec& spec, QWidget* parent)
     EdtThird = new QLineEdit(panel);
     EdtXhao = new QLineEdit(panel);
     QLabel* lblMcheng = AddLabelled(form, 0, 0, QStringLiteral("名称："), EdtMcheng);
-    AddLabelled(form, 1, 0, spec.hasDescription ? QStringLiteral("描述：") : QStringLiteral("拼音简码："), EdtThird);
+    AddLabelled(form, 1, 0, definition.hasDescription ? QStringLiteral("描述：") : QStringLiteral("拼音简码："), EdtThird);
     AddLabelled(form, 2, 0, QStringLiteral("序号："), EdtXhao);
     setTabOrder(EdtMcheng, EdtThird);
     setTabOrder(EdtThird, EdtXhao);
@@ -54,16 +54,16 @@ TFDictionary::TFDictionary(const DictionarySpec& spec, QWidget* parent)
     Maint->addEditPanel(panel);
     Maint->setFirstEditor(EdtMcheng);
     Maint->bindText(EdtMcheng, QStringLiteral("mcheng"));
-    if (spec.hasDescription)
+    if (definition.hasDescription)
         Maint->bindText(EdtThird, thirdField);
     else
         Maint->bindPinyin(EdtThird, thirdField, EdtMcheng, SearchCode());
     Maint->bindText(EdtXhao, QStringLiteral("xhao"));
     Maint->addRequired(EdtMcheng, QStringLiteral("名称不能为空！"), lblMcheng);
-    Maint->addDeleteGuard(spec.guardSql, spec.guardSql.contains(QLatin1String("'%s'")) ? QStringLiteral("mcheng")
+    Maint->addDeleteGuard(definition.guardSql, definition.guardSql.contains(QLatin1String("'%s'")) ? QStringLiteral("mcheng")
                                                                                         : QStringLiteral("id"),
-                          spec.guardMessage);
-    Maint->setDeleteQuestion(spec.deleteQuestion);
+                          definition.guardMessage);
+    Maint->setDeleteQuestion(definition.deleteQuestion);
 }
 
 TFDictionary::~TFDictionary() = default;
@@ -83,7 +83,7 @@ void TFDictionary::FormClose()
 
 void TFDictionary::done(int result)
 {
-    ui::WorkingWindow::done(spec_.reportsOkOnClose ? QDialog::Accepted : result);
+    ui::WorkingWindow::done(definition_.reportsOkOnClose ? QDialog::Accepted : result);
 }
 
 }  // namespace tj::masterdata

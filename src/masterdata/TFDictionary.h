@@ -18,7 +18,7 @@ class MaintenanceController;
 
 namespace tj::masterdata {
 
-struct DictionarySpec {
+struct DictionaryDefinition {
     QString caption;           // window caption
     QString table;
     QString nameCaption;       // grid caption of mcheng
@@ -32,10 +32,10 @@ struct DictionarySpec {
 class TFDictionary : public ui::WorkingWindow {
     Q_OBJECT
 public:
-    TFDictionary(const DictionarySpec& spec, QWidget* parent = nullptr);
+    TFDictionary(const DictionaryDefinition& definition, QWidget* parent = nullptr);
     ~TFDictionary() override;
 
-    const DictionarySpec& spec() const { return spec_; }
+    const DictionaryDefinition& definition() const { return definition_; }
 
     void FormShow() override;
     void FormClose() override;
@@ -51,7 +51,7 @@ protected:
     void done(int result) override;
 
 private:
-    DictionarySpec spec_;
+    DictionaryDefinition definition_;
 };
 
 }  // namespace tj::masterdata

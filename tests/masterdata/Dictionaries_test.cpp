@@ -76,7 +76,7 @@ TEST_F(DictionaryTest, EveryMemberAddsGuardsItsDeleteAndClosesAsItsCallerExpects
         ASSERT_EQ(rows.rows.size(), 1u);
         const int id = int(rows.value(0, "id").toInteger());
         // Pinyin initials are filled on entry; a description is only typed.
-        if (w->spec().hasDescription)
+        if (w->definition().hasDescription)
             EXPECT_TRUE(rows.value(0, "mshu").toString().isEmpty());
         else
             EXPECT_EQ(rows.value(0, "pyjma").toString(), QStringLiteral("J'L%"));

@@ -128,13 +128,13 @@ public:
     tj::db::Value scalar(const QString& sql);
 
     int addDepartment(const QString& name, int category = 11, int order = 0);
-    int addItem(const ItemSpec& spec);
-    int addCombinedItem(const CombinedItemSpec& spec);
-    int addPackage(const PackageSpec& spec);
-    int addUnit(const UnitSpec& spec);
-    int addPerson(const PersonSpec& spec);
-    int addUser(const UserSpec& spec);
-    int addVisit(const VisitSpec& spec);  // returns the visit id
+    int addItem(const ItemSpec& s);
+    int addCombinedItem(const CombinedItemSpec& s);
+    int addPackage(const PackageSpec& s);
+    int addUnit(const UnitSpec& s);
+    int addPerson(const PersonSpec& s);
+    int addUser(const UserSpec& s);
+    int addVisit(const VisitSpec& s);  // returns the visit id
 
     // The id of the first administrator of the template.
     int administratorId();
