@@ -73,6 +73,7 @@ TFLogin::TFLogin(QWidget* parent) : QDialog(parent)
     grid->addWidget(label(QStringLiteral("密  码：")), 2, 0);
     grid->addWidget(EdtPassword, 2, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(16);
     buttons->addStretch();
     buttons->addWidget(btnOk);
     buttons->addWidget(btnCancel);
