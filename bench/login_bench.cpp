@@ -2,9 +2,9 @@
 // menu registered, grants applied) on the demonstration database.
 #include "app/TFLogin.h"
 #include "app/TFMain.h"
-#include "app/core/ConnectionConfig.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/ConnectionConfig.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "platform/ui/Dialogs.h"
 #include "schema/Schema.h"
 

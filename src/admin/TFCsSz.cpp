@@ -1,8 +1,8 @@
 #include "admin/TFCsSz.h"
 
-#include "app/core/ServerClock.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/ServerClock.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EnterMovesFocus.h"
@@ -22,8 +22,8 @@
 
 namespace tj::admin {
 
-using app::Session;
-using app::TDM;
+using core::Session;
+using core::TDM;
 using db::SqlText;
 
 namespace {
@@ -129,7 +129,7 @@ void TFCsSz::FormShow()
         shown = db::Value(scalarText("select zhi from tjian_csszhi where jian='软件启用时间' ")).toDateTime();
     if (!shown.isValid()) {
         db::Connection& c = TDM::instance().Connection();
-        shown = QDateTime(app::ServerToday(c).date(), app::ServerTimeOfDay(c));
+        shown = QDateTime(core::ServerToday(c).date(), core::ServerTimeOfDay(c));
     }
     DtpQyrq->setDate(shown.date());
     DtpQysj->setTime(shown.time());

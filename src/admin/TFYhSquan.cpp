@@ -1,6 +1,6 @@
 #include "admin/TFYhSquan.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
@@ -21,7 +21,7 @@
 
 namespace tj::admin {
 
-using app::TDM;
+using core::TDM;
 using db::SqlText;
 
 namespace {

@@ -1,6 +1,6 @@
 #include "admin/TFYhu.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "masterdata/WindowParts.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
@@ -19,7 +19,7 @@
 
 namespace tj::admin {
 
-using app::TDM;
+using core::TDM;
 using masterdata::AddLabelled;
 
 TFYhu::TFYhu(QWidget* parent) : ui::WorkingWindow(parent)

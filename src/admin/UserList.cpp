@@ -1,11 +1,11 @@
 #include "admin/UserList.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "platform/ui/DataGrid.h"
 
 namespace tj::admin {
 
-using app::TDM;
+using core::TDM;
 
 UserList::UserList()
     : QryYhu(TDM::instance().Connection()),

@@ -1,6 +1,6 @@
 #include "app/SmallDialogs.h"
 
-#include "app/core/Session.h"
+#include "core/Session.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ TFQuit::TFQuit(QWidget* parent) : QDialog(parent)
 
 void TFQuit::BtnQuitClick()
 {
-    Session::current().QuitConfirmed = true;
+    core::Session::current().QuitConfirmed = true;
     accept();
 }
 

@@ -13,8 +13,8 @@
 #include "app/TFSetBGround.h"
 #include "app/TFSetDBConn.h"
 #include "app/TFSetPass.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "platform/ui/ErrorHandler.h"
 
 #include <QAction>
@@ -31,20 +31,20 @@ void ApplyProgramFont()
     QApplication::setFont(font);
 }
 
-bool OpenDataModule(TDM& dm)
+bool OpenDataModule(core::TDM& dm)
 {
     return dm.openAtStartup([] { return std::make_unique<TFSetDBConn>(); });
 }
 
 void CreateLongLivedWindows(TFMain& main)
 {
-    ui::ErrorHandler::setReconnect([] { TDM::instance().reconnect(); });
+    ui::ErrorHandler::setReconnect([] { core::TDM::instance().reconnect(); });
     ui::ErrorHandler::setTerminate([] { QApplication::exit(1); });
 
     main.askQuit = [&main] {
         TFQuit quit(&main);
         quit.exec();
-        return Session::current().QuitConfirmed;
+        return core::Session::current().QuitConfirmed;
     };
     main.registerWindow(QStringLiteral("TFAbout"), [&main] { (new TFAbout(&main))->exec(); });
     main.registerWindow(QStringLiteral("TFSetPass"), [&main] {

@@ -1,9 +1,12 @@
 // Pieces of the start-up sequence shared by the program and its tests.
 #pragma once
 
+namespace tj::core {
+class TDM;
+}
+
 namespace tj::app {
 
-class TDM;
 class TFMain;
 
 // The program's font: a CJK font, so Chinese renders on every platform.
@@ -12,7 +15,7 @@ void ApplyProgramFont();
 // Opens the shared connection as the data module does at creation, with the
 // connection settings dialog when the stored settings fail. False: the
 // program must end.
-bool OpenDataModule(TDM& dm);
+bool OpenDataModule(core::TDM& dm);
 
 // Creates the long-lived working windows once and registers them with the
 // main window's menu; connects the error handler's reconnect.

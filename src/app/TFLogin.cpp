@@ -1,9 +1,9 @@
 #include "app/TFLogin.h"
 
 #include "app/TFSetDBConn.h"
-#include "app/core/ServerClock.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/ServerClock.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "common/DesCipher.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/Dialogs.h"
@@ -142,7 +142,7 @@ void TFLogin::showEvent(QShowEvent* event)
 
 void TFLogin::FormShow()
 {
-    db::Connection& conn = TDM::instance().Connection();
+    db::Connection& conn = core::TDM::instance().Connection();
     filling_ = true;
     CmbBxAccount->clear();
     accountDatabases_.clear();
@@ -168,7 +168,7 @@ void TFLogin::FormShow()
 
 void TFLogin::FillUsers()
 {
-    db::Connection& conn = TDM::instance().Connection();
+    db::Connection& conn = core::TDM::instance().Connection();
     CmbBxUser->clear();
     userIds_.clear();
     const auto users = conn.query(QStringLiteral("select * from pub_yhu where qxian like '%M1%' "));
@@ -182,7 +182,7 @@ void TFLogin::FillUsers()
 
 void TFLogin::ShowYearEnd()
 {
-    const auto rs = TDM::instance().Connection().query(QStringLiteral("select zhi from his_xtszhi where bzhu='YearEnd' "));
+    const auto rs = core::TDM::instance().Connection().query(QStringLiteral("select zhi from his_xtszhi where bzhu='YearEnd' "));
     if (rs.rows.empty())
         return;
     SetIndicator(rs.rows[0][0].toString() != QStringLiteral("0"));
@@ -192,10 +192,10 @@ void TFLogin::CmbBxAccountChange(int index)
 {
     if (filling_ || index < 0 || index >= accountDatabases_.size())
         return;
-    TDM& dm = TDM::instance();
+    core::TDM& dm = core::TDM::instance();
     dm.DbConnected = false;
     TFSetDBConn dialog(this);
-    TDBConnectConfig config = dm.baseConfig();
+    core::TDBConnectConfig config = dm.baseConfig();
     dialog.LoadConnectionSettings(config);
     config.DBName = accountDatabases_[index];
     dialog.setConfig(config);
@@ -228,10 +228,10 @@ void TFLogin::btnOkClick()
         Dialogs::instance().message(QStringLiteral("您没有登录此系统的权限！"), QStringLiteral("提示"), Icon::Warning);
         return;
     }
-    db::Connection& conn = TDM::instance().Connection();
+    db::Connection& conn = core::TDM::instance().Connection();
     const int userId = userIds_[size_t(index)];
     const QString typed = EdtPassword->text();
-    const QString enciphered = common::DesEncryptToHex(typed, PasswordKey);
+    const QString enciphered = common::DesEncryptToHex(typed, core::PasswordKey);
 
     const auto user = conn.query(SqlText::format("select * from pub_yhu where qxian like '%%M1%%' and id = %d", userId));
     if (user.rows.empty()) {
@@ -245,7 +245,7 @@ void TFLogin::btnOkClick()
         return;
     }
 
-    Session& s = Session::current();
+    core::Session& s = core::Session::current();
     s.LoginPassword = typed;
     s.CurrentAccountSetName = CmbBxAccount->currentText();
     s.CurrentDatabaseName = accountDatabases_.value(CmbBxAccount->currentIndex(), QStringLiteral("his"));
@@ -258,7 +258,7 @@ void TFLogin::btnOkClick()
     const auto dept = conn.query(SqlText::format("select * from pub_kshi where id=%d ", s.CurrentDepartmentId));
     s.CurrentDepartmentName = dept.rows.empty() ? QString() : dept.value(0, QStringLiteral("mcheng")).toString().trimmed();
 
-    const auto system = conn.query(SqlText::format("select * from his_qxzhi where zhi='%s' ", SystemCode));
+    const auto system = conn.query(SqlText::format("select * from his_qxzhi where zhi='%s' ", core::SystemCode));
     const QString systemName = system.rows.empty() ? QString() : system.value(0, QStringLiteral("mcheng")).toString();
 
     // The login record: written in one transaction, so a failure leaves no
@@ -276,7 +276,7 @@ void TFLogin::btnOkClick()
     // the operating system's clock is left alone.
     const auto now = conn.query(QStringLiteral("select getdate() "));
     if (!now.rows.empty())
-        SessionClock::syncTo(now.rows[0][0].toDateTime());
+        core::SessionClock::syncTo(now.rows[0][0].toDateTime());
     accept();
 }
 

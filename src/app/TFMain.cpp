@@ -1,9 +1,9 @@
 #include "app/TFMain.h"
 
 #include "app/TFNavigationMap.h"
-#include "app/core/LocalSettings.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/LocalSettings.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "platform/db/SqlText.h"
 
 #include <QAction>
@@ -23,8 +23,8 @@ using db::SqlText;
 
 TFMain::TFMain(QWidget* parent) : QMainWindow(parent)
 {
-    Session::current().CentreName.clear();
-    Session::current().QuitConfirmed = false;
+    core::Session::current().CentreName.clear();
+    core::Session::current().QuitConfirmed = false;
     setWindowTitle(QStringLiteral("岚川体检管理信息系统"));
     setMinimumSize(1024, 768);
 
@@ -155,11 +155,11 @@ void TFMain::showEvent(QShowEvent* event)
 
 bool TFMain::FormShowFirst(const std::function<bool()>& login)
 {
-    if (firstShown_ || !TDM::instance().DbConnected)
+    if (firstShown_ || !core::TDM::instance().DbConnected)
         return true;
     if (!login())
         return false;
-    const BackgroundSettings bg = LocalSettings::read();
+    const core::BackgroundSettings bg = core::LocalSettings::read();
     ApplyBackground(bg.ShowPic, bg.PicFile);
     ApplyMusic(bg.OnMusic, bg.MusicFile);
     UpdateStatusBar();
@@ -171,9 +171,9 @@ bool TFMain::FormShowFirst(const std::function<bool()>& login)
 
 void TFMain::UpdateStatusBar()
 {
-    Session& s = Session::current();
+    core::Session& s = core::Session::current();
     panels_[1]->setText(QStringLiteral("%1(%2)").arg(s.CurrentAccountSetName, s.CurrentDatabaseName));
-    const auto rs = TDM::instance().Connection().query(
+    const auto rs = core::TDM::instance().Connection().query(
         SqlText::format("select xming from pub_yhu where id=%d", s.CurrentUserId));
     if (!rs.rows.empty())
         panels_[3]->setText(rs.rows[0][0].toString());
@@ -182,8 +182,8 @@ void TFMain::UpdateStatusBar()
 
 void TFMain::ReadCentreParameters()
 {
-    Session& s = Session::current();
-    db::Connection& conn = TDM::instance().Connection();
+    core::Session& s = core::Session::current();
+    db::Connection& conn = core::TDM::instance().Connection();
     auto rs = conn.query(QStringLiteral("select zhi from tjian_csszhi where jian='体检中心名称' "));
     if (!rs.rows.empty()) {
         s.CentreName = rs.rows[0][0].toString();
@@ -201,44 +201,44 @@ void TFMain::ReadCentreParameters()
 
 void TFMain::RegisterAndApplyMenu()
 {
-    db::Connection& conn = TDM::instance().Connection();
+    db::Connection& conn = core::TDM::instance().Connection();
     // One transaction keeps the rewrite of the registry consistent for other
     // workstations and fast (one disk flush for the whole menu).
     db::Transaction t(conn);
-    conn.execute(SqlText::format("update his_qxcdan set gxin=0 where qxzhi='%s' ", SystemCode));
+    conn.execute(SqlText::format("update his_qxcdan set gxin=0 where qxzhi='%s' ", core::SystemCode));
     for (const auto& [code, action] : entries_)
         RegisterMenuEntry(action, code, action->property("caption").toString());
     for (const auto& [code, action] : entries_)
         ApplyMenuGrants(action, code, action->menu() != nullptr);
-    conn.execute(SqlText::format("delete from his_qxcdan where qxzhi='%s' and gxin=0 ", SystemCode));
+    conn.execute(SqlText::format("delete from his_qxcdan where qxzhi='%s' and gxin=0 ", core::SystemCode));
     t.commit();
 }
 
 void TFMain::RegisterMenuEntry(QAction*, const QString& code, const QString& caption)
 {
-    db::Connection& conn = TDM::instance().Connection();
+    db::Connection& conn = core::TDM::instance().Connection();
     const auto rs = conn.query(
-        SqlText::format("select * from his_qxcdan where qxzhi='%s' and qxcdan='%s' ", SystemCode, code));
+        SqlText::format("select * from his_qxcdan where qxzhi='%s' and qxcdan='%s' ", core::SystemCode, code));
     if (rs.rows.empty())
         conn.execute(SqlText::format("insert into his_qxcdan(qxzhi, qxcdan, cdmcheng, gxin) values('%s', '%s', '%s', 1)",
-                                     SystemCode, code, caption));
+                                     core::SystemCode, code, caption));
     else
         conn.execute(SqlText::format("update his_qxcdan set cdmcheng='%s', gxin=1 where qxzhi='%s' and qxcdan='%s'",
-                                     caption, SystemCode, code));
+                                     caption, core::SystemCode, code));
 }
 
 void TFMain::ApplyMenuGrants(QAction* entry, const QString& code, bool hasChildren)
 {
-    db::Connection& conn = TDM::instance().Connection();
-    const int user = Session::current().CurrentUserId;
+    db::Connection& conn = core::TDM::instance().Connection();
+    const int user = core::Session::current().CurrentUserId;
     db::ResultSet rs;
     if (hasChildren)
         rs = conn.query(SqlText::format(
             "select * from pub_yhqxian where yhid=%d and qxzhi='%s' and qxcdan like '%s%%' and len(qxcdan)>%d ", user,
-            SystemCode, code, int(code.length())));
+            core::SystemCode, code, int(code.length())));
     else
         rs = conn.query(SqlText::format("select * from pub_yhqxian where yhid=%d and qxzhi='%s' and qxcdan='%s' ",
-                                        user, SystemCode, code));
+                                        user, core::SystemCode, code));
     entry->setVisible(!rs.rows.empty());
 }
 
@@ -309,12 +309,12 @@ void TFMain::resizeEvent(QResizeEvent* event)
 
 bool TFMain::ConfirmClose()
 {
-    Session& s = Session::current();
+    core::Session& s = core::Session::current();
     if (!askQuit || !askQuit())
         return false;
     s.QuitConfirmed = true;
-    if (TDM::exists() && TDM::instance().Connection().isOpen() && s.LoginLogId > 0)
-        TDM::instance().Connection().execute(
+    if (core::TDM::exists() && core::TDM::instance().Connection().isOpen() && s.LoginLogId > 0)
+        core::TDM::instance().Connection().execute(
             SqlText::format("update his_xtrzhi set tcsjian=getdate() where id=%d ", s.LoginLogId));
     return true;
 }
@@ -326,7 +326,7 @@ void TFMain::closeEvent(QCloseEvent* event)
         allow = ConfirmClose();
     } catch (...) {
         // The logout time could not be written; the operator still asked to quit.
-        allow = Session::current().QuitConfirmed;
+        allow = core::Session::current().QuitConfirmed;
     }
     if (allow)
         event->accept();

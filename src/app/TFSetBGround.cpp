@@ -1,8 +1,8 @@
 #include "app/TFSetBGround.h"
 
 #include "app/TFMain.h"
-#include "app/core/ConnectionConfig.h"
-#include "app/core/LocalSettings.h"
+#include "core/ConnectionConfig.h"
+#include "core/LocalSettings.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EnterMovesFocus.h"
 
@@ -67,7 +67,7 @@ TFSetBGround::TFSetBGround(TFMain* main, QWidget* parent) : QDialog(parent), mai
 
 void TFSetBGround::FormShow()
 {
-    const BackgroundSettings s = LocalSettings::read();
+    const core::BackgroundSettings s = core::LocalSettings::read();
     ChkPicture->blockSignals(true);
     ChkMusic->blockSignals(true);
     EdtPicture->setText(s.PicFile);
@@ -96,7 +96,7 @@ void TFSetBGround::SyncEnabled(bool focusField)
 
 void TFSetBGround::BtnPictureClick()
 {
-    const QString f = Dialogs::instance().openFile(QStringLiteral("选择背景图案"), ProgramFolder(),
+    const QString f = Dialogs::instance().openFile(QStringLiteral("选择背景图案"), core::ProgramFolder(),
                                                    QStringLiteral("图像文件 (*.bmp *.jpg *.jpeg *.png *.gif);;所有文件 (*)"));
     if (!f.isEmpty())
         EdtPicture->setText(f);
@@ -105,7 +105,7 @@ void TFSetBGround::BtnPictureClick()
 void TFSetBGround::BtnMusicClick()
 {
     const QString f = Dialogs::instance().openFile(
-        QStringLiteral("选择背景音乐"), ProgramFolder(),
+        QStringLiteral("选择背景音乐"), core::ProgramFolder(),
         QStringLiteral("All (*.wav *.mid *.avi *.mp3 *.wma);;Wave files (*.wav);;Midi files (*.mid);;mp3 and wma (*.mp3 *.wma)"));
     if (!f.isEmpty())
         EdtMusic->setText(f);
@@ -113,12 +113,12 @@ void TFSetBGround::BtnMusicClick()
 
 void TFSetBGround::BtnOkClick()
 {
-    BackgroundSettings s;
+    core::BackgroundSettings s;
     s.ShowPic = ChkPicture->isChecked();
     s.PicFile = EdtPicture->text();
     s.OnMusic = ChkMusic->isChecked();
     s.MusicFile = EdtMusic->text();
-    LocalSettings::write(s);
+    core::LocalSettings::write(s);
     if (main_) {
         main_->ApplyBackground(s.ShowPic, s.PicFile);
         main_->ApplyMusic(s.OnMusic, s.MusicFile);

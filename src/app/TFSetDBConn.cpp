@@ -102,25 +102,25 @@ TFSetDBConn::TFSetDBConn(QWidget* parent) : QDialog(parent)
     setConfig(config_);
 }
 
-bool TFSetDBConn::LoadConnectionSettings(TDBConnectConfig& config)
+bool TFSetDBConn::LoadConnectionSettings(core::TDBConnectConfig& config)
 {
-    if (!ReadConnectionSettings(config)) {
+    if (!core::ReadConnectionSettings(config)) {
         Dialogs::instance().message(QStringLiteral("读取INI文件出错"), QStringLiteral("错误"), Icon::Error);
         return false;
     }
     return true;
 }
 
-bool TFSetDBConn::SaveConnectionSettings(const TDBConnectConfig& config)
+bool TFSetDBConn::SaveConnectionSettings(const core::TDBConnectConfig& config)
 {
-    if (!WriteConnectionSettings(config)) {
+    if (!core::WriteConnectionSettings(config)) {
         Dialogs::instance().message(QStringLiteral("创建INI文件出错"), QStringLiteral("错误"), Icon::Error);
         return false;
     }
     return true;
 }
 
-void TFSetDBConn::setConfig(const TDBConnectConfig& config)
+void TFSetDBConn::setConfig(const core::TDBConnectConfig& config)
 {
     config_ = config;
     filling_ = true;
@@ -179,13 +179,13 @@ void TFSetDBConn::ProtocolChanged(bool filling)
     } else {
         if (!filling)
             EdtPipeName->setFocus();
-        EdtPipeName->setText(PipeNameForServer(CmbServer->currentText()));
+        EdtPipeName->setText(core::PipeNameForServer(CmbServer->currentText()));
     }
 }
 
 void TFSetDBConn::ServerTextChanged()
 {
-    EdtPipeName->setText(PipeNameForServer(CmbServer->currentText()));
+    EdtPipeName->setText(core::PipeNameForServer(CmbServer->currentText()));
 }
 
 bool TFSetDBConn::Validate()
@@ -200,7 +200,7 @@ bool TFSetDBConn::Validate()
     if (EdtDatabase->text().isEmpty())
         return fail(EdtDatabase, QStringLiteral("数据库不能为空！"));
     if (RbSqlServer->isChecked() && EdtUser->text().isEmpty()
-        && CmbServer->currentText().compare(EmbeddedServer, Qt::CaseInsensitive) != 0)
+        && CmbServer->currentText().compare(core::EmbeddedServer, Qt::CaseInsensitive) != 0)
         return fail(EdtUser, QStringLiteral("登录名不能为空！"));
     if (RbTcpIp->isChecked() && EdtPort->text().isEmpty())
         return fail(EdtPort, QStringLiteral("端口不能为空！"));
@@ -226,10 +226,10 @@ bool TFSetDBConn::OpenConnection(bool save)
     if (config_.DBName.isEmpty())
         return false;
     try {
-        if (TDM::exists())
-            TDM::instance().connect(config_);
+        if (core::TDM::exists())
+            core::TDM::instance().connect(config_);
         else
-            OpenBackend(config_, ProgramFolder());
+            core::OpenBackend(config_, core::ProgramFolder());
     } catch (const std::exception& e) {
         Dialogs::instance().message(QStringLiteral("连接数据源失败！\r\r") + QString::fromUtf8(e.what()),
                                     QStringLiteral("错误"), Icon::Error);
@@ -251,7 +251,7 @@ void TFSetDBConn::BtnOkClick()
 
 QStringList TFSetDBConn::KnownServers()
 {
-    QStringList servers{EmbeddedServer};
+    QStringList servers{core::EmbeddedServer};
     QStringList files{QStringLiteral("/etc/freetds/freetds.conf"), QDir::homePath() + QStringLiteral("/.freetds.conf")};
     const QByteArray env = qgetenv("FREETDSCONF");
     if (!env.isEmpty())
@@ -309,9 +309,9 @@ bool TFSetDBConn::RebuildEmbedded(const QString& dbName)
         EdtDatabase->setFocus();
         return false;
     }
-    const QString folder = DataFolder(ProgramFolder());
+    const QString folder = core::DataFolder(core::ProgramFolder());
     const QString templatePath = QDir(folder).filePath(QStringLiteral("template.db"));
-    const QString target = EmbeddedDatabaseFile(ProgramFolder(), dbName);
+    const QString target = core::EmbeddedDatabaseFile(core::ProgramFolder(), dbName);
     if (QFileInfo::exists(target)) {
         Dialogs::instance().message(
             QStringLiteral("数据库已经存在！！！\r\n不能在已经存在的数据库上进行重建！\r\n请更改数据库名称后再试！"),
@@ -331,7 +331,7 @@ bool TFSetDBConn::RebuildEmbedded(const QString& dbName)
         return false;
     }
     try {
-        schema::createDatabaseFromTemplate(dbName, ProgramFolder());
+        schema::createDatabaseFromTemplate(dbName, core::ProgramFolder());
     } catch (const std::exception& e) {
         Dialogs::instance().message(QStringLiteral("恢复数据时出错！\r\r") + QString::fromUtf8(e.what()),
                                     QStringLiteral("提示"), Icon::Error);
@@ -342,9 +342,9 @@ bool TFSetDBConn::RebuildEmbedded(const QString& dbName)
 
 bool TFSetDBConn::RebuildSqlServer(const QString& dbName)
 {
-    TDBConnectConfig master = config_;
+    core::TDBConnectConfig master = config_;
     master.DBName = QStringLiteral("master");
-    const TDBConnectConfig keep = config_;
+    const core::TDBConnectConfig keep = config_;
     config_ = master;
     const bool opened = OpenConnection(false);
     config_ = keep;
@@ -352,13 +352,13 @@ bool TFSetDBConn::RebuildSqlServer(const QString& dbName)
         Dialogs::instance().message(QStringLiteral("恢复数据时出错！"), QStringLiteral("提示"), Icon::Error);
         return false;
     }
-    const QString folder = DataFolder(ProgramFolder()) + QLatin1Char('/');
+    const QString folder = core::DataFolder(core::ProgramFolder()) + QLatin1Char('/');
     const QString templatePath = folder + QStringLiteral("template.bak");
 
     // The existence check and the restore run on a second connection to master.
     std::unique_ptr<db::Connection> second;
     try {
-        second = OpenBackend(master, ProgramFolder());
+        second = core::OpenBackend(master, core::ProgramFolder());
     } catch (const std::exception& e) {
         Dialogs::instance().message(QStringLiteral("连接数据源失败！\r\r") + QString::fromUtf8(e.what()),
                                     QStringLiteral("错误"), Icon::Error);

@@ -2,8 +2,8 @@
 // the known servers and builds a new database from the template.
 #pragma once
 
-#include "app/core/ConnectionConfig.h"
-#include "app/core/TDM.h"
+#include "core/ConnectionConfig.h"
+#include "core/TDM.h"
 
 #include <QDialog>
 
@@ -16,15 +16,15 @@ class QGroupBox;
 
 namespace tj::app {
 
-class TFSetDBConn : public QDialog, public TDM::SettingsDialog {
+class TFSetDBConn : public QDialog, public core::TDM::SettingsDialog {
     Q_OBJECT
 public:
     explicit TFSetDBConn(QWidget* parent = nullptr);
 
-    bool LoadConnectionSettings(TDBConnectConfig& config) override;
-    bool SaveConnectionSettings(const TDBConnectConfig& config);
-    void setConfig(const TDBConnectConfig& config) override;
-    const TDBConnectConfig& config() const { return config_; }
+    bool LoadConnectionSettings(core::TDBConnectConfig& config) override;
+    bool SaveConnectionSettings(const core::TDBConnectConfig& config);
+    void setConfig(const core::TDBConnectConfig& config) override;
+    const core::TDBConnectConfig& config() const { return config_; }
     bool OpenConnection(bool save) override;
     bool execModal() override { return exec() == QDialog::Accepted; }
 
@@ -69,7 +69,7 @@ private:
     bool RebuildEmbedded(const QString& dbName);
     bool RebuildSqlServer(const QString& dbName);
 
-    TDBConnectConfig config_;
+    core::TDBConnectConfig config_;
     bool filling_ = false;
 };
 

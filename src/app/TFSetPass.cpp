@@ -1,7 +1,7 @@
 #include "app/TFSetPass.h"
 
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "common/DesCipher.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/Dialogs.h"
@@ -59,7 +59,7 @@ TFSetPass::TFSetPass(QWidget* parent) : QDialog(parent)
 
 void TFSetPass::BtnOkClick()
 {
-    Session& s = Session::current();
+    core::Session& s = core::Session::current();
     if (!askingNew_) {
         if (EdtOld->text() != s.LoginPassword) {
             Dialogs::instance().message(QStringLiteral("密码错误，请重新输入！"), QStringLiteral("警告"), Icon::Warning);
@@ -81,8 +81,8 @@ void TFSetPass::BtnOkClick()
         return;
     }
     const QString password = EdtNew1->text();
-    TDM::instance().Connection().execute(db::SqlText::format(
-        "update pub_yhu set mma='%s' where id=%d ", common::DesEncryptToHex(password, PasswordKey), s.CurrentUserId));
+    core::TDM::instance().Connection().execute(db::SqlText::format(
+        "update pub_yhu set mma='%s' where id=%d ", common::DesEncryptToHex(password, core::PasswordKey), s.CurrentUserId));
     s.LoginPassword = password;
     Dialogs::instance().message(QStringLiteral("密码已成功修改！"), QStringLiteral("提示"), Icon::Information);
     accept();

@@ -3,9 +3,9 @@
 #include "app/SmallDialogs.h"
 #include "app/StartUp.h"
 #include "app/TFMain.h"
-#include "app/core/ConnectionConfig.h"
-#include "app/core/LocalSettings.h"
-#include "app/core/TDM.h"
+#include "core/ConnectionConfig.h"
+#include "core/LocalSettings.h"
+#include "core/TDM.h"
 #include "platform/ui/ErrorHandler.h"
 
 #include <QDir>
@@ -18,16 +18,16 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("岚川体检管理信息系统"));
     tj::app::ApplyProgramFont();
 
-    tj::app::LocalSettings::setPath(tj::app::LocalSettings::fileNameFor(QCoreApplication::applicationFilePath()));
+    tj::core::LocalSettings::setPath(tj::core::LocalSettings::fileNameFor(QCoreApplication::applicationFilePath()));
 
     {
-        tj::app::TFSplash splash(QDir(tj::app::ProgramFolder()).filePath(QStringLiteral("face.bmp")));
+        tj::app::TFSplash splash(QDir(tj::core::ProgramFolder()).filePath(QStringLiteral("face.bmp")));
         if (splash.hasPicture())
             splash.exec();
     }
 
     tj::app::TFMain mainWindow;
-    tj::app::TDM dm;
+    tj::core::TDM dm;
     if (!tj::app::OpenDataModule(dm))
         return 0;
     tj::app::CreateLongLivedWindows(mainWindow);

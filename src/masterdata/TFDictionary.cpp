@@ -1,6 +1,6 @@
 #include "masterdata/TFDictionary.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "masterdata/WindowParts.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/MaintenanceController.h"
@@ -14,7 +14,7 @@
 
 namespace tj::masterdata {
 
-using app::TDM;
+using core::TDM;
 
 TFDictionary::TFDictionary(const DictionaryDefinition& definition, QWidget* parent)
     : ui::WorkingWindow(parent), QryDict(TDM::instance().Connection()), definition_(definition)

@@ -1,6 +1,6 @@
 #include "masterdata/TFDwei.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "masterdata/WindowParts.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/MaintenanceController.h"
@@ -18,7 +18,7 @@
 
 namespace tj::masterdata {
 
-using app::TDM;
+using core::TDM;
 
 TFDwei::TFDwei(QWidget* parent)
     : ui::WorkingWindow(parent),

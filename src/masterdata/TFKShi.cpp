@@ -1,6 +1,6 @@
 #include "masterdata/TFKShi.h"
 
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 #include "masterdata/WindowParts.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/MaintenanceController.h"
@@ -16,7 +16,7 @@
 
 namespace tj::masterdata {
 
-using app::TDM;
+using core::TDM;
 
 TFKShi::TFKShi(QWidget* parent)
     : ui::WorkingWindow(parent), QryKshi(TDM::instance().Connection()), QryKslbie(TDM::instance().Connection())

@@ -13,7 +13,7 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 
-using tj::app::Session;
+using tj::core::Session;
 using tj::db::Query;
 using tj::db::SqlText;
 using namespace tj::admin;

@@ -2,9 +2,9 @@
 // connection dialog's validation and pipe names, the error handler.
 #include "app/MenuTree.h"
 #include "app/TFSetDBConn.h"
-#include "app/core/ConnectionConfig.h"
-#include "app/core/LocalSettings.h"
-#include "app/core/Session.h"
+#include "core/ConnectionConfig.h"
+#include "core/LocalSettings.h"
+#include "core/Session.h"
 #include "common/DesCipher.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ErrorHandler.h"
@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace tj::app;
+using namespace tj::core;
 using tj::ui::ScriptedDialogs;
 
 TEST(LocalSettings, FileNameFollowsTheExecutable)

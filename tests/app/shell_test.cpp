@@ -7,10 +7,10 @@
 #include "app/TFNavigationMap.h"
 #include "app/TFSetDBConn.h"
 #include "app/TFSetPass.h"
-#include "app/core/ConnectionConfig.h"
-#include "app/core/ServerClock.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/ConnectionConfig.h"
+#include "core/ServerClock.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "common/DesCipher.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/Dialogs.h"
@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace tj::app;
+using namespace tj::core;
 using tj::db::SqlText;
 using tj::ui::ScriptedDialogs;
 

@@ -3,9 +3,9 @@
 // would (typing, choosing from a list, entering a box, double-clicking).
 #pragma once
 
-#include "app/core/ConnectionConfig.h"
-#include "app/core/Session.h"
-#include "app/core/TDM.h"
+#include "core/ConnectionConfig.h"
+#include "core/Session.h"
+#include "core/TDM.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
 #include "support/DbFixture.h"
@@ -26,20 +26,20 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest()
     {
-        app::Session::reset();
-        app::SetProgramFolder(db.programFolder());
-        app::TDBConnectConfig c;
-        c.Server = app::EmbeddedServer;
+        core::Session::reset();
+        core::SetProgramFolder(db.programFolder());
+        core::TDBConnectConfig c;
+        c.Server = core::EmbeddedServer;
         c.DBName = QStringLiteral("his");
-        dm = std::make_unique<app::TDM>();
+        dm = std::make_unique<core::TDM>();
         dm->connect(c);
         dm->DbConnected = true;
     }
     ~WindowTest() override
     {
         dm.reset();
-        app::SetProgramFolder(QString());
-        app::Session::reset();
+        core::SetProgramFolder(QString());
+        core::Session::reset();
     }
 
     qint64 count(const QString& sql) { return db.scalar(sql).toInteger(); }
@@ -83,7 +83,7 @@ protected:
     }
 
     TestDatabase db;
-    std::unique_ptr<app::TDM> dm;
+    std::unique_ptr<core::TDM> dm;
     ui::ScriptedDialogs dialogs;
 };
 

@@ -10,7 +10,7 @@ namespace tj::db {
 class Connection;
 }
 
-namespace tj::app {
+namespace tj::core {
 
 // Each asks the server and returns the workstation's own value when no row
 // comes back; errors of the statement reach the caller.
@@ -30,4 +30,4 @@ public:
     static void reset();
 };
 
-}  // namespace tj::app
+}  // namespace tj::core

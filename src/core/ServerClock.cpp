@@ -1,8 +1,8 @@
-#include "app/core/ServerClock.h"
+#include "core/ServerClock.h"
 
 #include "platform/db/Connection.h"
 
-namespace tj::app {
+namespace tj::core {
 
 namespace {
 qint64 g_offsetMs = 0;
@@ -56,4 +56,4 @@ void SessionClock::reset()
     g_offsetMs = 0;
 }
 
-}  // namespace tj::app
+}  // namespace tj::core

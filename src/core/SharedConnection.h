@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace tj::app {
+namespace tj::core {
 
 class SharedConnection : public db::Connection {
 public:
@@ -41,4 +41,4 @@ private:
     std::unique_ptr<db::Connection> backend_;
 };
 
-}  // namespace tj::app
+}  // namespace tj::core

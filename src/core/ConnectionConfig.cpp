@@ -1,6 +1,6 @@
-#include "app/core/ConnectionConfig.h"
+#include "core/ConnectionConfig.h"
 
-#include "app/core/Session.h"
+#include "core/Session.h"
 #include "common/DesCipher.h"
 #include "platform/db/Connection.h"
 #include "platform/db/OdbcConnection.h"
@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace tj::app {
+namespace tj::core {
 
 namespace {
 QString& programFolderOverride()
@@ -135,4 +135,4 @@ std::unique_ptr<db::Connection> OpenBackend(const TDBConnectConfig& c, const QSt
     return conn;
 }
 
-}  // namespace tj::app
+}  // namespace tj::core

@@ -9,7 +9,7 @@ namespace tj::db {
 class Connection;
 }
 
-namespace tj::app {
+namespace tj::core {
 
 class SharedConnection;
 
@@ -61,4 +61,4 @@ std::unique_ptr<db::Connection> OpenBackend(const TDBConnectConfig& config, cons
 QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 
-}  // namespace tj::app
+}  // namespace tj::core

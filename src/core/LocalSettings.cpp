@@ -1,9 +1,9 @@
-#include "app/core/LocalSettings.h"
+#include "core/LocalSettings.h"
 
 #include <QFileInfo>
 #include <QSettings>
 
-namespace tj::app {
+namespace tj::core {
 
 namespace {
 QString& storedPath()
@@ -64,4 +64,4 @@ bool LocalSettings::write(const BackgroundSettings& s, const QString& path)
     return ini.status() == QSettings::NoError;
 }
 
-}  // namespace tj::app
+}  // namespace tj::core

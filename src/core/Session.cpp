@@ -1,6 +1,6 @@
-#include "app/core/Session.h"
+#include "core/Session.h"
 
-namespace tj::app {
+namespace tj::core {
 
 Session& Session::current()
 {
@@ -13,4 +13,4 @@ void Session::reset()
     current() = Session{};
 }
 
-}  // namespace tj::app
+}  // namespace tj::core

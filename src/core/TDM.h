@@ -2,15 +2,15 @@
 // queries, and whether the connection was opened at start-up.
 #pragma once
 
-#include "app/core/ConnectionConfig.h"
-#include "app/core/SharedConnection.h"
+#include "core/ConnectionConfig.h"
+#include "core/SharedConnection.h"
 #include "platform/db/Query.h"
 
 #include <QObject>
 #include <functional>
 #include <memory>
 
-namespace tj::app {
+namespace tj::core {
 
 class TDM : public QObject {
     Q_OBJECT
@@ -67,4 +67,4 @@ private:
     TDBConnectConfig active_;
 };
 
-}  // namespace tj::app
+}  // namespace tj::core

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace tj::app {
+namespace tj::core {
 
 struct BackgroundSettings {
     bool ShowPic = false;
@@ -30,4 +30,4 @@ public:
     static bool write(const BackgroundSettings& settings, const QString& path = LocalSettings::path());
 };
 
-}  // namespace tj::app
+}  // namespace tj::core

@@ -1,6 +1,6 @@
-#include "app/core/SharedConnection.h"
+#include "core/SharedConnection.h"
 
-namespace tj::app {
+namespace tj::core {
 
 void SharedConnection::setBackend(std::unique_ptr<db::Connection> backend)
 {
@@ -54,4 +54,4 @@ std::vector<db::ColumnInfo> SharedConnection::tableColumns(const QString& table)
 }
 db::Value SharedConnection::lastIdentity() { return target().lastIdentity(); }
 
-}  // namespace tj::app
+}  // namespace tj::core

@@ -1,8 +1,8 @@
-#include "app/core/TDM.h"
+#include "core/TDM.h"
 
 #include <QDir>
 
-namespace tj::app {
+namespace tj::core {
 
 namespace {
 TDM* g_instance = nullptr;
@@ -77,4 +77,4 @@ bool TDM::openAtStartup(const SettingsDialogFactory& createDialog)
     return DbConnected;
 }
 
-}  // namespace tj::app
+}  // namespace tj::core

@@ -7,7 +7,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace tj::app {
+namespace tj::core {
 
 struct Session {
     QString CurrentAccountSetName;
@@ -43,4 +43,4 @@ inline const QString SystemCode = QStringLiteral("M1");
 inline const QString ConnectIniKey = QString::fromLatin1(common::kConnectionSettingsKey);
 inline const QString PasswordKey = QString::fromLatin1(common::kUserPasswordKey);
 
-}  // namespace tj::app
+}  // namespace tj::core
