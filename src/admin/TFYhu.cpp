@@ -1,89 +1,47 @@
 #include "admin/TFYhu.h"
 
+#include "common/PinyinCode.h"
 #include "core/TDM.h"
-#include "masterdata/WindowParts.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/MaintenanceController.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QShowEvent>
-#include <QSplitter>
-#include <QToolBar>
-#include <QVBoxLayout>
 
 namespace tj::admin {
 
 using core::TDM;
-using masterdata::AddLabelled;
 
 TFYhu::TFYhu(QWidget* parent) : ui::WorkingWindow(parent)
 {
     setWindowTitle(QStringLiteral("用户管理"));
-    resize(820, 600);
-    auto* outer = new QVBoxLayout(this);
-    auto* split = new QSplitter(this);
-    outer->addWidget(split);
+    resize(900, 640);
     Maint = new ui::MaintenanceController(this, Users.QryYhu, TDM::instance().QryCx());
-
-    cxGrdYhu = new ui::DataGrid(split);
+    cxGrdYhu = new ui::DataGrid(this);
     Users.setUpGrid(cxGrdYhu);
-    Maint->setGrid(cxGrdYhu);
 
-    auto* right = new QWidget(split);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(Maint->createToolBar(right));
-    auto* panel = new QGroupBox(right);
-    auto* form = new QGridLayout(panel);
-    EdtXming = new QLineEdit(panel);
-    EdtXhao = new QLineEdit(panel);
-    EdtZhao = new QLineEdit(panel);
-    CmbXbie = new QComboBox(panel);
-    EdtPyjma = new QLineEdit(panel);
-    CmbKshi = new QComboBox(panel);
-    EdtDhua = new QLineEdit(panel);
-    CmbYhlbie = new QComboBox(panel);
-    MemJjie = new QPlainTextEdit(panel);
-    MemBzhu = new QPlainTextEdit(panel);
-    const std::vector<std::pair<QString, QWidget*>> rows = {
-        {QStringLiteral("用户姓名："), EdtXming}, {QStringLiteral("序号："), EdtXhao},
-        {QStringLiteral("用户帐号："), EdtZhao},  {QStringLiteral("性别："), CmbXbie},
-        {QStringLiteral("拼音简码："), EdtPyjma}, {QStringLiteral("所属科室："), CmbKshi},
-        {QStringLiteral("电话："), EdtDhua},      {QStringLiteral("用户类别："), CmbYhlbie},
-        {QStringLiteral("用户简介："), MemJjie},  {QStringLiteral("备注："), MemBzhu},
-    };
-    QWidget* previous = nullptr;
-    for (int i = 0; i < int(rows.size()); ++i) {
-        QLabel* l = AddLabelled(form, i, 0, rows[std::size_t(i)].first, rows[std::size_t(i)].second);
-        QWidget* w = rows[std::size_t(i)].second;
-        if (w == EdtXming || w == EdtZhao || w == CmbXbie || w == CmbKshi || w == CmbYhlbie)
-            ui::MaintenanceController::markRequired(l);
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
-    rightLayout->addWidget(panel, 1);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 2);
+    auto* panel = new QGroupBox(this);
+    ui::LayoutMaintenanceWindow(this, Maint, cxGrdYhu, panel, ui::FormPlacement::Beside);
+    ui::FormBuilder f(Maint, panel);
+    // A user without a department would drop out of the list (it shows the
+    // users of the examination departments) and could never be reached again.
+    EdtXming = f.text(QStringLiteral("用户姓名："), QStringLiteral("xming"), {.required = QStringLiteral("用户姓名不能为空！")});
+    EdtXhao = f.text(QStringLiteral("序号："), QStringLiteral("xhao"));
+    EdtZhao = f.text(QStringLiteral("用户帐号："), QStringLiteral("zhao"), {.required = QStringLiteral("用户帐号不能为空！")});
+    CmbXbie = f.lookup(QStringLiteral("性别："), QStringLiteral("xbie"), Users.QryXbie);
+    EdtPyjma = f.pinyin(QStringLiteral("拼音简码："), QStringLiteral("pyjma"), EdtXming, common::SearchCode);
+    CmbKshi = f.lookup(QStringLiteral("所属科室："), QStringLiteral("kshi"), Users.QryKshi,
+                       {.required = QStringLiteral("所属科室不能为空！")});
+    EdtDhua = f.text(QStringLiteral("电话："), QStringLiteral("dhua"));
+    CmbYhlbie = f.lookup(QStringLiteral("用户类别："), QStringLiteral("yhlbie"), Users.QryYhlbie);
+    MemJjie = f.memo(QStringLiteral("用户简介："), QStringLiteral("jjie"), {.height = 90});
+    MemBzhu = f.memo(QStringLiteral("备注："), QStringLiteral("bzhu"), {.height = 90});
+    // Sex and category are expected too (red), though a user can work without them.
+    ui::MaintenanceController::markRequired(f.labelOf(CmbXbie));
+    ui::MaintenanceController::markRequired(f.labelOf(CmbYhlbie));
 
-    Maint->addEditPanel(panel);
-    Maint->setFirstEditor(EdtXming);
-    Maint->bindText(EdtXming, QStringLiteral("xming"));
-    Maint->bindText(EdtXhao, QStringLiteral("xhao"));
-    Maint->bindText(EdtZhao, QStringLiteral("zhao"));
-    Maint->bindLookup(CmbXbie, QStringLiteral("xbie"), Users.QryXbie);
-    Maint->bindPinyin(EdtPyjma, QStringLiteral("pyjma"), EdtXming, masterdata::SearchCode());
-    Maint->bindLookup(CmbKshi, QStringLiteral("kshi"), Users.QryKshi);
-    Maint->bindText(EdtDhua, QStringLiteral("dhua"));
-    Maint->bindLookup(CmbYhlbie, QStringLiteral("yhlbie"), Users.QryYhlbie);
-    Maint->bindMemo(MemJjie, QStringLiteral("jjie"));
-    Maint->bindMemo(MemBzhu, QStringLiteral("bzhu"));
     // Any refusal of the database is, in practice, an account taken already.
     Maint->postErrorText = [](const QString&) { return QStringLiteral("保存出错：请检查是否存在重复帐号！"); };
     Maint->afterSave = [this] {
@@ -122,7 +80,5 @@ void TFYhu::FormClose()
 {
     Users.close();
 }
-
-
 
 }  // namespace tj::admin

@@ -39,8 +39,6 @@ public:
     QComboBox* CmbYhlbie = nullptr;
     QPlainTextEdit* MemJjie = nullptr;
     QPlainTextEdit* MemBzhu = nullptr;
-
-protected:
 };
 
 }  // namespace tj::admin

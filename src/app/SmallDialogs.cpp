@@ -53,7 +53,6 @@ void TFQuit::BtnQuitClick()
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("关于本软件"));
-    setAttribute(Qt::WA_DeleteOnClose);
     auto* title = new QLabel(QStringLiteral("岚川体检管理信息系统"), this);
     QFont f(QStringLiteral("Noto Serif CJK SC"));
     f.setPointSize(18);

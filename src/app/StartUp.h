@@ -17,9 +17,9 @@ void ApplyProgramFont();
 // program must end.
 bool OpenDataModule(core::TDM& dm);
 
-// Creates the long-lived working windows once and registers them with the
-// main window's menu; connects the error handler's reconnect.
-void CreateLongLivedWindows(TFMain& main);
+// Registers the program's windows with the main window's menu (each is made
+// on first use); connects the error handler's reconnect and the quit dialog.
+void RegisterProgramWindows(TFMain& main);
 
 // The main window's first show: login, settings, status bar, parameters,
 // menu and grants, then the navigation map. False: the program must end.

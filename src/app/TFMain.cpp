@@ -124,7 +124,8 @@ void TFMain::enableRegisteredEntries()
         QAction* a = actionForCode(it.key());
         if (!a || a == showMapAction_)
             continue;
-        a->setEnabled(openers_.contains(it.value()) || it.value() == QStringLiteral("Quit"));
+        a->setEnabled(openers_.contains(it.value()) || windows_.contains(it.value())
+                      || it.value() == QStringLiteral("Quit"));
     }
     if (navigationMap_)
         navigationMap_->refreshButtons();
@@ -146,6 +147,8 @@ void TFMain::OpenEntry(const QString& windowClass)
     }
     if (auto it = openers_.find(windowClass); it != openers_.end())
         it.value()();
+    else
+        windows_.open(windowClass);
 }
 
 void TFMain::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/MenuTree.h"
+#include "platform/ui/WindowRegistry.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -23,9 +24,11 @@ public:
     explicit TFMain(QWidget* parent = nullptr);
     ~TFMain() override;
 
-    // Opens a window by its class name; windows are registered by the
-    // start-up code as they are created. Entries without a registered
-    // window stay disabled.
+    // The program's windows by the class name their menu entry opens, made
+    // on first use (see WindowList.cpp). Entries whose window is neither in
+    // the registry nor given an opener stay disabled.
+    ui::WindowRegistry& windows() { return windows_; }
+    // An entry that does something else than showing a window.
     using Opener = std::function<void()>;
     void registerWindow(const QString& windowClass, Opener open);
     void enableRegisteredEntries();
@@ -79,6 +82,7 @@ private:
     QList<QPair<QString, QAction*>> entries_;
     QMap<QString, QString> opensByCode_;
     QMap<QString, Opener> openers_;
+    ui::WindowRegistry windows_{this};
     QList<QLabel*> panels_;
     QWidget* pnlMain_ = nullptr;
     QLabel* background_ = nullptr;

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     tj::core::TDM dm;
     if (!tj::app::OpenDataModule(dm))
         return 0;
-    tj::app::CreateLongLivedWindows(mainWindow);
+    tj::app::RegisterProgramWindows(mainWindow);
 
     mainWindow.showMaximized();
     // The login and the rest of the first show run once the window is up.

@@ -25,6 +25,13 @@ inline constexpr int kPinyinSearchCodeMaxLength = 255;
 QString PinyinCode(const QString& text, int flags = kPinyinSearchCodeFlags,
                    int maxLength = kPinyinSearchCodeMaxLength);
 
+// What every pyjma column is filled with: PinyinCode with the search-code
+// flags and length (a plain function, so editors can take it as their code).
+inline QString SearchCode(const QString& name)
+{
+    return PinyinCode(name);
+}
+
 // The same walk over GBK bytes, giving GBK bytes.
 QByteArray PinyinCodeGbk(const QByteArray& gbk, int flags, int maxLength);
 

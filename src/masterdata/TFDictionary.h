@@ -37,9 +37,6 @@ public:
 
     const DictionaryDefinition& definition() const { return definition_; }
 
-    void FormShow() override;
-    void FormClose() override;
-
     db::Query QryDict;
     ui::MaintenanceController* Maint = nullptr;
     ui::DataGrid* cxGrdDict = nullptr;

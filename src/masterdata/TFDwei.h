@@ -23,9 +23,6 @@ public:
     explicit TFDwei(QWidget* parent = nullptr);
     ~TFDwei() override;
 
-    void FormShow() override;
-    void FormClose() override;
-
     db::Query QryDwei;
     db::Query QryDwlbie;
     db::Query QryDwxzhi;
@@ -50,8 +47,6 @@ public:
     QRadioButton* RdBtnXjie = nullptr;  // 现结, stores 1
     QRadioButton* RdBtnJzhang = nullptr;  // 记帐, stores 2
     QLineEdit* EdtBzhu = nullptr;
-
-protected:
 };
 
 }  // namespace tj::masterdata

@@ -23,11 +23,6 @@ public:
     explicit TFKShi(QWidget* parent = nullptr);
     ~TFKShi() override;
 
-    // Opening and closing of the window's data sets (also called by the
-    // showing and closing of the window).
-    void FormShow() override;
-    void FormClose() override;
-
     db::Query QryKshi;    // the departments
     db::Query QryKslbie;  // the three categories, for names
     ui::MaintenanceController* Maint = nullptr;
@@ -38,8 +33,6 @@ public:
     QLineEdit* EdtXhao = nullptr;
     QLineEdit* EdtWzhi = nullptr;
     QPlainTextEdit* MemBzhu = nullptr;
-
-protected:
 };
 
 }  // namespace tj::masterdata

@@ -3,7 +3,7 @@
 #include "admin/TFCsSz.h"
 #include "admin/TFYhSquan.h"
 #include "admin/TFYhu.h"
-#include "masterdata/WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/MaintenanceController.h"
 

@@ -2,7 +2,7 @@
 // unit window.
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
-#include "masterdata/WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/MaintenanceController.h"
 
@@ -131,24 +131,30 @@ TEST_F(DictionaryTest, NameReferencesFollowTheCurrentNameAndTheDeleteKeyIsGuarde
 
 class TFDweiTest : public tj::test::WindowTest {};
 
-TEST_F(TFDweiTest, SavesWithoutChecksStoresTheSettlementTypeAndGuardsPersons)
+TEST_F(TFDweiTest, NameAndSettlementTypeAreMandatoryTheRestIsStoredAsChosenAndPersonsGuard)
 {
     const int ks = db.addDepartment(QStringLiteral("体检部"), 13);
     db.addDepartment(QStringLiteral("内科"), 11);
     db.execute(QStringLiteral("insert into tjian_dwlbie(mcheng) values('企业')"));
+    const int paidAtOnce = db.addUnit({.name = QStringLiteral("现结单位"), .settlement = 1});
     TFDwei w;
     w.show();
     // Only business departments are offered.
     EXPECT_EQ(w.CmbKsid->count(), count(QStringLiteral("select count(*) from pub_kshi where kslbie=13")));
     EXPECT_LT(w.CmbKsid->findText(QStringLiteral("内科")), 0);
 
+    const qint64 units = count(QStringLiteral("select count(*) from tjian_dwei"));
     w.Maint->BBtnAddClick();
     EXPECT_EQ(w.focusWidget(), w.EdtMcheng);
-    ASSERT_TRUE(w.Maint->BBtnSaveClick());  // nothing is mandatory
-    EXPECT_TRUE(dialogs.shown().empty());
-
-    w.Maint->BBtnAddClick();
+    EXPECT_FALSE(w.Maint->BBtnSaveClick());
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("单位名称不能为空！"));
     type(w.EdtMcheng, QStringLiteral("岚川机械厂"));
+    // A unit without a settlement type would leave visits neither paid nor billable.
+    EXPECT_FALSE(w.Maint->BBtnSaveClick());
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("结帐类型不能为空！"));
+    EXPECT_EQ(w.focusWidget(), w.RdBtnXjie);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tjian_dwei")), units);
+
     enter(w.EdtPyjma);
     choose(w.CmbKsid, QStringLiteral("体检部"));
     choose(w.CmbDwlbid, QStringLiteral("企业"));
@@ -164,11 +170,10 @@ TEST_F(TFDweiTest, SavesWithoutChecksStoresTheSettlementTypeAndGuardsPersons)
     EXPECT_TRUE(w.RdBtnJzhang->isChecked());
     EXPECT_FALSE(w.RdBtnXjie->isChecked());
 
-    // The radio buttons follow the current row (the first unit has the column's default).
+    // The radio buttons follow the current row.
     const int unit = int(rows.value(0, "id").toInteger());
-    w.QryDwei.first();
-    const tj::db::Value first = w.QryDwei.field(QStringLiteral("jzlxing")).value();
-    EXPECT_EQ(w.RdBtnXjie->isChecked(), !first.isNull() && first.toInteger() == 1);
+    ASSERT_TRUE(w.QryDwei.locate(QStringLiteral("id"), paidAtOnce));
+    EXPECT_TRUE(w.RdBtnXjie->isChecked());
     EXPECT_FALSE(w.RdBtnJzhang->isChecked());
 
     db.addPerson({.name = QStringLiteral("张三"), .dwid = unit});

@@ -1,11 +1,13 @@
 // The department window, driven as a clerk would: it carries the whole
 // maintenance pattern that the other catalogue windows reuse.
 #include "masterdata/TFKShi.h"
-#include "masterdata/WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/MaintenanceController.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 
 using tj::db::Query;
@@ -98,27 +100,38 @@ TEST_F(TFKShiTest, PinyinIsRegeneratedOnEachEntryWhileEditingOnly)
     EXPECT_EQ(db.scalar(SqlText::format("select pyjma from pub_kshi where id=%d", id)).toString(), QStringLiteral("CSK"));
 }
 
-TEST_F(TFKShiTest, RefusedPostIsShownPlainAndKeepsTheInputInEditing)
+TEST_F(TFKShiTest, EditorsHoldOnlyWhatTheColumnsCanAndARefusedPostKeepsTheInput)
 {
     const int id = db.addDepartment(QStringLiteral("内科"));
     TFKShi w;
     w.show();
     ASSERT_TRUE(w.QryKshi.locate(QStringLiteral("id"), id));
     w.Maint->BBtnEditClick();
-    const QString tooLong = QString(120, QChar(0x5185));  // 240 bytes in GBK, the column holds 200
-    type(w.EdtMcheng, tooLong);
+    // The name column holds 200 GBK bytes: 100 Chinese characters fit, a 101st is refused as typed.
+    type(w.EdtMcheng, QString(100, QChar(0x5185)));
+    EXPECT_EQ(w.EdtMcheng->text().size(), 100);
+    QKeyEvent more(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("内"));
+    QApplication::sendEvent(w.EdtMcheng, &more);
+    EXPECT_EQ(w.EdtMcheng->text().size(), 100);
+    // The order number takes digits only.
+    type(w.EdtXhao, QStringLiteral("abc"));
+    EXPECT_TRUE(w.EdtXhao->text().isEmpty());
+    type(w.EdtXhao, QStringLiteral("12"));
+    EXPECT_EQ(w.EdtXhao->text(), QStringLiteral("12"));
+
+    // Text too long for its column that reached the row another way is refused
+    // before the post, naming the field.
+    w.QryKshi.setField(QStringLiteral("mcheng"), QString(120, QChar(0x5185)));
     EXPECT_FALSE(w.Maint->BBtnSaveClick());
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(dialogs.last().caption.isEmpty());
-    EXPECT_FALSE(dialogs.last().text.isEmpty());
-    EXPECT_EQ(w.QryKshi.state(), Query::State::Edit);
-    EXPECT_EQ(w.EdtMcheng->text(), tooLong);
-
-    // Text in the number field: refused the same way.
-    type(w.EdtMcheng, QStringLiteral("内科"));
-    type(w.EdtXhao, QStringLiteral("abc"));
+    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("科室名称太长")));
+    EXPECT_EQ(w.focusWidget(), w.EdtMcheng);
+    // What only the database can refuse is shown plain; the input stays in editing.
+    w.QryKshi.setField(QStringLiteral("mcheng"), QStringLiteral("内科"));
+    w.QryKshi.setField(QStringLiteral("xhao"), QStringLiteral("abc"));
     EXPECT_FALSE(w.Maint->BBtnSaveClick());
-    EXPECT_EQ(dialogs.shown().size(), 2u);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_TRUE(dialogs.last().caption.isEmpty());
     EXPECT_EQ(w.QryKshi.state(), Query::State::Edit);
 
     w.Maint->BBtnCancelClick();

@@ -174,15 +174,17 @@ TEST(SchemaScript, TemplateMatchesTheScript)
             EXPECT_EQ(cols[i].name, fcols[i].name);
             EXPECT_EQ(cols[i].name, declared[i].name);
             // An identity is SQLite's 64-bit row id whatever its declared width.
-            if (!cols[i].identity)
+            if (!cols[i].identity) {
                 EXPECT_EQ(cols[i].type, declared[i].type);
+            }
             EXPECT_EQ(cols[i].width, declared[i].width);
             EXPECT_EQ(cols[i].identity, declared[i].identity);
             EXPECT_EQ(cols[i].notNull || cols[i].identity, fcols[i].notNull || fcols[i].pk);
             EXPECT_EQ(cols[i].name == QLatin1String("id"), declared[i].primaryKey);
             EXPECT_EQ(cols[i].hasDefault, fcols[i].hasDefault);
-            if (cols[i].hasDefault && cols[i].defaultValue != QLatin1String("getdate()"))
+            if (cols[i].hasDefault && cols[i].defaultValue != QLatin1String("getdate()")) {
                 EXPECT_EQ(cols[i].defaultValue, fcols[i].defaultValue);
+            }
         }
     }
 }

@@ -236,6 +236,7 @@ private:
     bool alwaysShowEditor_ = false;
     bool enterMovesToNextCell_ = false;
     bool syncing_ = false;
+    bool freshOpen_ = true;  // the next rebuild follows an opening of the data set
     int editedRow_ = -1;  // row put into editing by the grid
     QPointer<QWidget> editor_;  // the open cell editor
 };

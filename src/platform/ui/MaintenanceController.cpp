@@ -4,12 +4,16 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EnterMovesFocus.h"
+#include "platform/ui/Mnemonics.h"
+#include "platform/ui/Validators.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,21 +24,6 @@
 
 namespace tj::ui {
 
-namespace {
-
-bool isIntegerType(const QString& t)
-{
-    return t == QLatin1String("int") || t == QLatin1String("bigint") || t == QLatin1String("smallint")
-           || t == QLatin1String("tinyint") || t == QLatin1String("bit");
-}
-
-bool isRealType(const QString& t)
-{
-    return t == QLatin1String("money") || t == QLatin1String("smallmoney") || t == QLatin1String("decimal")
-           || t == QLatin1String("numeric") || t == QLatin1String("float") || t == QLatin1String("real");
-}
-
-}  // namespace
 
 MaintenanceController::MaintenanceController(QWidget* window, db::Query& set, db::Query& guards)
     : QObject(window), window_(window), set_(set), guards_(guards)
@@ -67,6 +56,7 @@ QToolBar* MaintenanceController::createToolBar(QWidget* parent)
     delete_ = bar->addAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("删除(&D)"));
     bar->addSeparator();
     close_ = bar->addAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("关闭(&C)"));
+    AddMnemonicShortcuts(bar);
     connect(add_, &QAction::triggered, this, &MaintenanceController::BBtnAddClick);
     connect(edit_, &QAction::triggered, this, &MaintenanceController::BBtnEditClick);
     connect(save_, &QAction::triggered, this, &MaintenanceController::BBtnSaveClick);
@@ -198,6 +188,53 @@ void MaintenanceController::bindPickList(QComboBox* combo, const QString& field,
     loadEditors();
 }
 
+void MaintenanceController::bindFreeList(QComboBox* combo, const QString& field, const QStringList& items)
+{
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->clear();
+    combo->addItems(items);
+    bindings_.emplace_back(Binding::Kind::FreeList, combo, field);
+    connect(combo, &QComboBox::currentTextChanged, this, [this, field](const QString& text) { write(field, text); });
+    loadEditors();
+}
+
+void MaintenanceController::bindFreeList(QComboBox* combo, const QString& field, db::Query& list,
+                                         const QString& display)
+{
+    bindFreeList(combo, field, QStringList());
+    auto fill = [this, combo, &list, display] {
+        const bool wasLoading = loading_;
+        loading_ = true;
+        const QString text = combo->currentText();
+        combo->clear();
+        if (list.isOpen()) {
+            const int d = list.fieldIndex(display);
+            for (int r = 0; r < list.recordCount(); ++r)
+                combo->addItem(list.value(r, d).toString());
+        }
+        combo->setEditText(text);
+        loading_ = wasLoading;
+        loadEditors();
+    };
+    connect(&list, &db::Query::dataChanged, this, fill);
+    fill();
+}
+
+void MaintenanceController::bindDate(QDateEdit* edit, const QString& field)
+{
+    // The lowest date stands for "no date" and shows blank.
+    edit->setMinimumDate(QDate(1900, 1, 1));
+    edit->setSpecialValueText(QStringLiteral(" "));
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setCalendarPopup(true);
+    bindings_.emplace_back(Binding::Kind::Date, edit, field);
+    connect(edit, &QDateEdit::dateChanged, this, [this, edit, field](const QDate& d) {
+        writeValue(field, d == edit->minimumDate() ? db::Value() : db::Value(d));
+    });
+    loadEditors();
+}
+
 void MaintenanceController::bindCheck(QCheckBox* box, const QString& field, const db::Value& checked,
                                       const db::Value& unchecked)
 {
@@ -259,6 +296,14 @@ void MaintenanceController::markRequired(QLabel* label)
     label->setPalette(p);
 }
 
+void MaintenanceController::setRadioGroup(QWidget* first, std::vector<QWidget*> buttons)
+{
+    auto& group = radioGroups_[first];
+    group.clear();
+    for (QWidget* b : buttons)
+        group.emplace_back(b);
+}
+
 void MaintenanceController::addDeleteGuard(const QString& sqlFormat, const QString& field, const QString& message)
 {
     guardList_.push_back({sqlFormat, field, message});
@@ -306,6 +351,18 @@ void MaintenanceController::loadEditors()
             combo->setCurrentIndex(v.isNull() ? -1 : combo->findText(v.toString()));
             break;
         }
+        case Binding::Kind::FreeList: {
+            auto* combo = static_cast<QComboBox*>(b.widget.data());
+            if (combo->currentText() != v.toString())
+                combo->setEditText(v.toString());
+            break;
+        }
+        case Binding::Kind::Date: {
+            auto* edit = static_cast<QDateEdit*>(b.widget.data());
+            const QDateTime dt = v.toDateTime();
+            edit->setDate(dt.isValid() ? dt.date() : edit->minimumDate());
+            break;
+        }
         case Binding::Kind::Check:
             static_cast<QCheckBox*>(b.widget.data())->setChecked(!v.isNull() && (v == b.on || (!(v == b.off) && v.toBool())));
             break;
@@ -324,29 +381,42 @@ void MaintenanceController::loadEditors()
     loading_ = wasLoading;
 }
 
+void MaintenanceController::readColumns()
+{
+    if (columnsRead_)
+        return;
+    columnsRead_ = true;
+    try {
+        for (const auto& c : set_.connection().tableColumns(set_.updateTable()))
+            columns_[c.name.toLower()] = c;
+    } catch (const db::SqlError&) {
+        columns_.clear();
+    }
+}
+
+std::optional<db::ColumnInfo> MaintenanceController::columnInfo(const QString& field)
+{
+    readColumns();
+    const auto it = columns_.find(field.toLower());
+    if (it == columns_.end())
+        return std::nullopt;
+    return it->second;
+}
+
 db::Value MaintenanceController::convert(const QString& field, const QString& text)
 {
-    if (!typesRead_) {
-        typesRead_ = true;
-        try {
-            for (const auto& c : set_.connection().tableColumns(set_.updateTable()))
-                types_[c.name.toLower()] = c.type;
-        } catch (const db::SqlError&) {
-            types_.clear();
-        }
-    }
-    const auto it = types_.find(field.toLower());
-    const QString type = it == types_.end() ? QString() : it->second;
+    const auto column = columnInfo(field);
+    const QString type = column ? column->type : QString();
     const QString t = text.trimmed();
-    if (isIntegerType(type) || isRealType(type) || type == QLatin1String("datetime")) {
+    if (IsNumberColumn(type) || type == QLatin1String("datetime")) {
         if (t.isEmpty())
             return {};
         bool ok = false;
-        if (isIntegerType(type)) {
+        if (IsIntegerColumn(type)) {
             const qint64 i = t.toLongLong(&ok);
             if (ok)
                 return db::Value(i);
-        } else if (isRealType(type)) {
+        } else if (IsNumberColumn(type)) {
             const double d = t.toDouble(&ok);
             if (ok)
                 return db::Value(d);
@@ -372,15 +442,51 @@ void MaintenanceController::writeValue(const QString& field, const db::Value& va
     set_.setField(field, value);
 }
 
-bool MaintenanceController::isEmptyEditor(QWidget* editor)
+bool MaintenanceController::isEmptyEditor(QWidget* editor) const
 {
+    if (const auto g = radioGroups_.find(editor); g != radioGroups_.end()) {
+        for (const auto& b : g->second)
+            if (auto* r = qobject_cast<QRadioButton*>(b.data()); r && r->isChecked())
+                return false;
+        return true;
+    }
+    if (auto* date = qobject_cast<QDateEdit*>(editor))
+        return date->date() == date->minimumDate();
     if (auto* line = qobject_cast<QLineEdit*>(editor))
         return line->text().trimmed().isEmpty();
     if (auto* combo = qobject_cast<QComboBox*>(editor))
-        return combo->currentIndex() < 0 || combo->currentText().trimmed().isEmpty();
+        return (!combo->isEditable() && combo->currentIndex() < 0) || combo->currentText().trimmed().isEmpty();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(editor))
         return memo->toPlainText().trimmed().isEmpty();
     return false;
+}
+
+bool MaintenanceController::checkLengths()
+{
+    for (const auto& b : bindings_) {
+        if (!b.widget || (b.kind != Binding::Kind::Text && b.kind != Binding::Kind::Memo
+                          && b.kind != Binding::Kind::FreeList))
+            continue;
+        const auto column = columnInfo(b.field);
+        if (!column || column->width <= 0
+            || (column->type != QLatin1String("varchar") && column->type != QLatin1String("char")))
+            continue;
+        const int bytes = GbkBytes(current(b.field).toString());
+        if (bytes <= column->width)
+            continue;
+        QString caption;
+        for (QObject* o : window_->findChildren<QLabel*>())
+            if (auto* l = static_cast<QLabel*>(o); l->buddy() == b.widget)
+                caption = l->text().remove(QLatin1Char('&')).remove(QStringLiteral("：")).remove(QLatin1Char(':'));
+        Dialogs::instance().warning(
+            QStringLiteral("%1太长：最多 %2 个字节（一个汉字占两个字节），现在是 %3 个字节！")
+                .arg(caption.isEmpty() ? QStringLiteral("输入的内容") : caption)
+                .arg(column->width)
+                .arg(bytes));
+        b.widget->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -414,6 +520,8 @@ bool MaintenanceController::BBtnSaveClick()
             return false;
         }
     }
+    if (!checkLengths())
+        return false;
     if (extraChecks && !extraChecks())
         return false;
     if (!set_.isOpen() || !isEditing())

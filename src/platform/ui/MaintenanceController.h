@@ -25,11 +25,13 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -79,6 +81,12 @@ public:
                     const QString& key = QStringLiteral("id"), const QString& display = QStringLiteral("mcheng"));
     // A drop-down of fixed texts storing the chosen text.
     void bindPickList(QComboBox* combo, const QString& field, const QStringList& items);
+    // A drop-down offering texts where any text may be typed; the text is stored.
+    void bindFreeList(QComboBox* combo, const QString& field, const QStringList& items);
+    // The same offering a column of a list (kept current with it).
+    void bindFreeList(QComboBox* combo, const QString& field, db::Query& list, const QString& display);
+    // A date editor; an empty field shows blank and a cleared editor stores NULL.
+    void bindDate(QDateEdit* edit, const QString& field);
     void bindCheck(QCheckBox* box, const QString& field, const db::Value& checked, const db::Value& unchecked);
     // One of several radio buttons of a field, storing value when chosen.
     void bindRadio(QRadioButton* button, const QString& field, const db::Value& value);
@@ -91,6 +99,11 @@ public:
     // the message (warning) and takes the focus. The label turns red.
     void addRequired(QWidget* editor, const QString& message, QLabel* label = nullptr);
     static void markRequired(QLabel* label);
+    // Radio buttons of one field: a mandatory check on the first looks at all of them.
+    void setRadioGroup(QWidget* first, std::vector<QWidget*> buttons);
+
+    // The declared column of the update table (type, width), read once.
+    std::optional<db::ColumnInfo> columnInfo(const QString& field);
 
     // Delete guards, run in the order added on the guard query with the
     // current row's field (as %d, or as text where the format has '%s');
@@ -127,7 +140,7 @@ protected:
 
 private:
     struct Binding {
-        enum class Kind { Text, Memo, Lookup, PickList, Check, Radio };
+        enum class Kind { Text, Memo, Lookup, PickList, FreeList, Check, Radio, Date };
         Binding(Kind k, QWidget* w, const QString& f) : kind(k), widget(w), field(f) {}
         Kind kind;
         QPointer<QWidget> widget;
@@ -158,7 +171,10 @@ private:
     db::Value convert(const QString& field, const QString& text);
     db::Value current(const QString& field) const;
     void fillLookup(Binding& b);
-    static bool isEmptyEditor(QWidget* editor);
+    void readColumns();
+    bool isEmptyEditor(QWidget* editor) const;
+    // The first bound text whose GBK length exceeds its column: shows the message and focuses it.
+    bool checkLengths();
 
     QWidget* window_;
     db::Query& set_;
@@ -179,9 +195,10 @@ private:
     std::vector<Pinyin> pinyin_;
     QString deleteQuestion_;
     bool loading_ = false;
-    // Declared column types of the update table (lower-case name -> type).
-    std::map<QString, QString> types_;
-    bool typesRead_ = false;
+    // Declared columns of the update table by lower-case name.
+    std::map<QString, db::ColumnInfo> columns_;
+    bool columnsRead_ = false;
+    std::map<QWidget*, std::vector<QPointer<QWidget>>> radioGroups_;
 };
 
 }  // namespace tj::ui

@@ -196,3 +196,26 @@ TEST_F(DataGridTest, EnterCommitsTheCellAndMovesOnPostingTheRowItLeaves)
 }
 
 }  // namespace
+
+namespace {
+
+// A data set opened under a sorted grid starts on the grid's first row, and a
+// row being added is shown where an ascending key puts it once saved.
+TEST_F(DataGridTest, OpensOnTheFirstShownRowAndShowsANewRowWhereItWillStand)
+{
+    set.close();
+    set.setSql(QStringLiteral("select * from gridt order by mcheng desc"));
+    grid.sortBy(0);
+    set.open();
+    EXPECT_EQ(set.field(QStringLiteral("mcheng")).asString(), QStringLiteral("内科"));
+    EXPECT_EQ(grid.currentRow(), grid.displayRows().front());
+
+    set.last();
+    set.append();
+    EXPECT_EQ(grid.displayRows().back(), set.recNo());
+    set.setField(QStringLiteral("mcheng"), QStringLiteral("口腔科"));
+    set.post();
+    EXPECT_EQ(grid.displayText(grid.displayRows().back(), 1), QStringLiteral("口腔科"));
+}
+
+}  // namespace

@@ -24,7 +24,7 @@ namespace tj::test {
 
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest()
+    explicit WindowTest(bool withDemoData = false) : db(withDemoData)
     {
         core::Session::reset();
         core::SetProgramFolder(db.programFolder());
@@ -43,6 +43,18 @@ protected:
     }
 
     qint64 count(const QString& sql) { return db.scalar(sql).toInteger(); }
+
+    // A picture of the window as the clerk sees it, written to the folder
+    // named by TJ_SHOTS (nothing is written when it is not set).
+    static void shot(QWidget* window, const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("TJ_SHOTS");
+        if (dir.isEmpty())
+            return;
+        window->resize(window->size());
+        QApplication::processEvents();
+        window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
 
     // Replaces the text of a box by typing.
     static void type(QLineEdit* edit, const QString& text)
@@ -85,6 +97,12 @@ protected:
     TestDatabase db;
     std::unique_ptr<core::TDM> dm;
     ui::ScriptedDialogs dialogs;
+};
+
+// The same workstation with the demonstration catalogue, units, staff and users.
+class DemoWindowTest : public WindowTest {
+protected:
+    DemoWindowTest() : WindowTest(true) {}
 };
 
 }  // namespace tj::test

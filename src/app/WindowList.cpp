@@ -1,0 +1,60 @@
+#include "app/WindowList.h"
+
+#include "admin/TFCsSz.h"
+#include "admin/TFYhSquan.h"
+#include "admin/TFYhu.h"
+#include "app/SmallDialogs.h"
+#include "app/TFMain.h"
+#include "app/TFSetBGround.h"
+#include "app/TFSetPass.h"
+#include "masterdata/Dictionaries.h"
+#include "masterdata/TFDwei.h"
+#include "masterdata/TFKShi.h"
+
+namespace tj::app {
+
+namespace {
+template <typename W>
+ui::WindowRegistry::Factory make()
+{
+    return [](QWidget* parent) -> QDialog* { return new W(parent); };
+}
+}  // namespace
+
+void RegisterWindows(TFMain& main)
+{
+    using Lifetime = ui::WindowRegistry::Lifetime;
+    ui::WindowRegistry& w = main.windows();
+
+    // Small dialogs, made for each use.
+    w.add(QStringLiteral("TFAbout"), make<TFAbout>(), Lifetime::OneUse);
+    w.add(QStringLiteral("TFSetPass"), make<TFSetPass>(), Lifetime::OneUse);
+    w.add(QStringLiteral("TFSetBGround"),
+          [&main](QWidget* parent) -> QDialog* { return new TFSetBGround(&main, parent); }, Lifetime::OneUse);
+
+    // Catalogue.
+    w.add(QStringLiteral("TFKShi"), make<masterdata::TFKShi>());
+    w.add(QStringLiteral("TFRylbie"), make<masterdata::TFRylbie>());
+    w.add(QStringLiteral("TFTjlbie"), make<masterdata::TFTjlbie>());
+    w.add(QStringLiteral("TFTjfqu"), make<masterdata::TFTjfqu>());
+    w.add(QStringLiteral("TFJblbie"), make<masterdata::TFJblbie>());
+    w.add(QStringLiteral("TFZcjguo"), make<masterdata::TFZcjguo>());
+    w.add(QStringLiteral("TFDwxzhi"), make<masterdata::TFDwxzhi>());
+    w.add(QStringLiteral("TFDwlbie"), make<masterdata::TFDwlbie>());
+    w.add(QStringLiteral("TFFbie"), make<masterdata::TFFbie>());
+    w.add(QStringLiteral("TFZhxmLbie"), make<masterdata::TFZhxmLbie>());
+
+    // Front desk.
+    w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+
+    // Administration.
+    w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {
+        auto* parameters = new admin::TFCsSz(parent);
+        parameters->parametersSaved = [&main] { main.UpdateStatusBar(); };
+        return parameters;
+    });
+    w.add(QStringLiteral("TFYhu"), make<admin::TFYhu>());
+    w.add(QStringLiteral("TFYhSquan"), make<admin::TFYhSquan>());
+}
+
+}  // namespace tj::app
