@@ -473,6 +473,23 @@ QWidget* DataGrid::currentEditor() const
     return editor_;
 }
 
+QString DataGrid::editorText() const
+{
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        return line->text();
+    if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))
+        return combo->currentText();
+    if (editor_)
+        return editor_->property("value").toString();
+    return QString();
+}
+
+void DataGrid::discardEditor()
+{
+    if (editor_)
+        emit view_->itemDelegate()->closeEditor(editor_, QAbstractItemDelegate::NoHint);
+}
+
 void DataGrid::focusCell(int row, int column)
 {
     const QModelIndex index = model_->indexOfRow(row, column);

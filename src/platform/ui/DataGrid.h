@@ -153,6 +153,10 @@ public:
     bool postEditedRow();
     // The editor of the current cell when one is open.
     QWidget* currentEditor() const;
+    // The text in the open cell editor (a text box's or a drop-down's); empty when none is open.
+    QString editorText() const;
+    // Closes the open cell editor without writing what it holds.
+    void discardEditor();
     // Moves the focus to a cell and opens its editor when editing is allowed.
     void focusCell(int row, int column);
     int currentColumn() const;

@@ -1,8 +1,9 @@
 #include "platform/ui/EnterMovesFocus.h"
 
+#include "platform/ui/KeyPreview.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QChildEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QWidget>
@@ -11,12 +12,15 @@ namespace tj::ui {
 
 EnterMovesFocus* EnterMovesFocus::install(QWidget* window)
 {
+    if (auto* existing = window->findChild<EnterMovesFocus*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
     return new EnterMovesFocus(window);
 }
 
 EnterMovesFocus::EnterMovesFocus(QWidget* window) : QObject(window), window_(window)
 {
-    watch(window);
+    // Lowest priority: what a window does with Enter itself comes first.
+    KeyPreview::of(window)->add([this](QKeyEvent* key, QWidget* focus) { return handle(key, focus); }, -100);
 }
 
 void EnterMovesFocus::allowNewLineIn(QWidget* editor)
@@ -24,38 +28,22 @@ void EnterMovesFocus::allowNewLineIn(QWidget* editor)
     newLineEditors_.append(editor);
 }
 
-void EnterMovesFocus::watch(QObject* object)
+bool EnterMovesFocus::handle(QKeyEvent* key, QWidget* widget)
 {
-    object->installEventFilter(this);
-    for (QObject* child : object->children())
-        if (child->isWidgetType())
-            watch(child);
-}
-
-bool EnterMovesFocus::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ChildAdded) {
-        auto* added = static_cast<QChildEvent*>(event)->child();
-        if (added && added->isWidgetType())
-            watch(added);
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !widget->hasFocus())
-        return false;
     // Buttons keep Enter for pressing; grids keep it for their own editing.
     if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QAbstractItemView*>(widget))
         return false;
-    for (QWidget* w = widget; w; w = w->parentWidget())
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (newLineEditors_.contains(w))
             return false;
+        // A cell editor of a grid belongs to the grid's editing.
+        if (qobject_cast<QAbstractItemView*>(w))
+            return false;
+    }
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->view() && combo->view()->isVisible())
         return false;
     // The next control in tab order that can take the focus.

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QWidget;
 
 namespace tj::ui {
@@ -20,12 +21,9 @@ public:
     // Enter as a new line; by default Enter moves on from them too.
     void allowNewLineIn(QWidget* editor);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     explicit EnterMovesFocus(QWidget* window);
-    void watch(QObject* object);
+    bool handle(QKeyEvent* key, QWidget* focus);
     QWidget* window_;
     QList<QWidget*> newLineEditors_;
 };

@@ -1,0 +1,58 @@
+#include "platform/ui/KeyPreview.h"
+
+#include <QChildEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <algorithm>
+
+namespace tj::ui {
+
+KeyPreview* KeyPreview::of(QWidget* window)
+{
+    if (auto* existing = window->findChild<KeyPreview*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
+    return new KeyPreview(window);
+}
+
+KeyPreview::KeyPreview(QWidget* window) : QObject(window)
+{
+    watch(window);
+}
+
+void KeyPreview::add(Handler handler, int priority)
+{
+    // Stable: equal priorities keep the order they were added in.
+    auto at = std::find_if(handlers_.begin(), handlers_.end(), [&](const Entry& e) { return e.priority < priority; });
+    handlers_.insert(at, {std::move(handler), priority});
+}
+
+void KeyPreview::watch(QObject* object)
+{
+    object->installEventFilter(this);
+    for (QObject* child : object->children())
+        if (child->isWidgetType())
+            watch(child);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        auto* added = static_cast<QChildEvent*>(event)->child();
+        if (added && added->isWidgetType())
+            watch(added);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // The key reaches the filter once for the control that has the focus.
+    if (!widget || !widget->hasFocus())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (const Entry& e : handlers_)
+        if (e.handler(key, widget))
+            return true;
+    return false;
+}
+
+}  // namespace tj::ui
