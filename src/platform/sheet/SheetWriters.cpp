@@ -1,6 +1,7 @@
 // Writing a sheet as .xlsx (libxlsxwriter) and as an HTML page, and choosing
 // the reader for a file by its content.
 #include "platform/sheet/Sheet.h"
+#include "platform/sheet/SheetIo.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,15 +17,28 @@
 
 namespace tj::sheet {
 
+namespace {
+
+// A web page or an XML spreadsheet, which some programs save under .xls.
+bool isMarkup(const QByteArray& data)
+{
+    QByteArray head = data.left(512);
+    if (head.startsWith("\xEF\xBB\xBF")) head.remove(0, 3);
+    head = head.trimmed().toLower();
+    for (const char* start : {"<?xml", "<!doctype", "<html", "<table", "<!--"})
+        if (head.startsWith(start)) return true;
+    return false;
+}
+
+}  // namespace
+
 Sheet readSheet(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
-    QByteArray head = f.read(8);
-    f.close();
-    if (head.startsWith("PK\x03\x04")) return readXlsx(path);
-    if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return readXls(path);
-    return readText(path);
+    QByteArray data = readFileData(path);
+    if (data.startsWith("PK\x03\x04") || data.startsWith("PK\x05\x06")) return xlsxFromData(std::move(data));
+    if (isLegacyWorkbook(data)) return xlsFromData(data);
+    if (isMarkup(data)) throw SheetError::of(SheetError::Reason::Unsupported);
+    return parseText(data);
 }
 
 void writeSheet(const Sheet& sheet, const QString& path, FileFormat format)
