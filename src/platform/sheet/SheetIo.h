@@ -7,10 +7,32 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QtEndian>
 
 struct UConverter;
 
 namespace tj::sheet {
+
+// Little-endian fields of the binary file formats, at an offset the caller
+// has checked against the data's size.
+inline quint16 u16At(const QByteArray& d, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(d.constData() + at);
+}
+inline quint32 u32At(const QByteArray& d, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(d.constData() + at);
+}
+inline quint64 u64At(const QByteArray& d, qsizetype at)
+{
+    return qFromLittleEndian<quint64>(d.constData() + at);
+}
+
+// The error of a file whose content is cut short or broken.
+inline SheetError damagedFile()
+{
+    return SheetError::of(SheetError::Reason::Damaged);
+}
 
 // The whole content of a file; throws SheetError when the file cannot be
 // opened or holds no bytes.

@@ -1,5 +1,7 @@
-// Writing a sheet as .xlsx (libxlsxwriter) and as an HTML page, and choosing
+// Writing a sheet as .xlsx (libxlsxwriter; texts that are numbers and dates
+// as numbers with their display format) and as an HTML page, and choosing
 // the reader for a file by its content.
+#include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Sheet.h"
 #include "platform/sheet/SheetIo.h"
 
@@ -114,12 +116,13 @@ void writeXlsx(const Sheet& sheet, const QString& path)
     if (!ws) ws = workbook_add_worksheet(wb, nullptr);
 
     QByteArray font = sheet.fontFamily().toUtf8();
-    std::map<std::tuple<int, bool, double>, lxw_format*> formats;
-    auto formatFor = [&](const CellFormat& f) {
-        auto key = std::tuple{int(f.align), f.bold, f.fontSize};
+    std::map<std::tuple<int, bool, double, QString>, lxw_format*> formats;
+    auto formatFor = [&](const CellFormat& f, const QString& numberFormat = QString()) {
+        auto key = std::tuple{int(f.align), f.bold, f.fontSize, numberFormat};
         auto it = formats.find(key);
         if (it != formats.end()) return it->second;
         lxw_format* fmt = workbook_add_format(wb);
+        if (!numberFormat.isEmpty()) format_set_num_format(fmt, numberFormat.toUtf8().constData());
         format_set_font_name(fmt, font.constData());
         format_set_font_size(fmt, f.fontSize > 0 ? f.fontSize : sheet.fontSize());
         if (f.align != HAlign::General) format_set_align(fmt, lxwAlign(f.align));
@@ -193,6 +196,12 @@ void writeXlsx(const Sheet& sheet, const QString& path)
             CellFormat f = sheet.format(r, c);
             if (text.isEmpty()) {
                 if (f != CellFormat{}) worksheet_write_blank(ws, lxw_row_t(r), lxw_col_t(c), formatFor(f));
+                continue;
+            }
+            // Numbers, amounts and dates go out as numbers with a format that
+            // shows the same text, so that the list can be summed and sorted.
+            if (auto v = numberFromText(text)) {
+                worksheet_write_number(ws, lxw_row_t(r), lxw_col_t(c), v->value, formatFor(f, v->format));
                 continue;
             }
             QByteArray t = text.toUtf8();

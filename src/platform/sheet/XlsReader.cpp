@@ -69,7 +69,7 @@ public:
         r.size = qFromLittleEndian<quint16>(s_.constData() + at_ + 2);
         r.pos = at_ + 4;
         // A record cut off by the end of the stream is damage.
-        if (r.pos + r.size > s_.size()) throw SheetError::of(Reason::Damaged);
+        if (r.pos + r.size > s_.size()) throw damagedFile();
         at_ = r.pos + r.size;
         return true;
     }
@@ -125,7 +125,7 @@ public:
     {
         while (n > 0) {
             skipEmptyParts();
-            if (part_ >= parts_.size()) throw SheetError::of(Reason::Damaged);
+            if (part_ >= parts_.size()) throw damagedFile();
             qint64 k = std::min<qint64>(n, parts_[part_].size() - pos_);
             pos_ += k;
             n -= k;
@@ -147,14 +147,14 @@ public:
                 // The characters go on in the next record, after a flags byte.
                 ++part_;
                 pos_ = 0;
-                if (part_ >= parts_.size() || parts_[part_].isEmpty()) throw SheetError::of(Reason::Damaged);
+                if (part_ >= parts_.size() || parts_[part_].isEmpty()) throw damagedFile();
                 wide = quint8(parts_[part_][pos_++]) & 0x01;
             }
-            if (part_ >= parts_.size()) throw SheetError::of(Reason::Damaged);
+            if (part_ >= parts_.size()) throw damagedFile();
             const QByteArrayView& p = parts_[part_];
             qsizetype avail = (p.size() - pos_) / (wide ? 2 : 1);
             qsizetype take = std::min<qsizetype>(avail, count - text.size());
-            if (take <= 0) throw SheetError::of(Reason::Damaged);
+            if (take <= 0) throw damagedFile();
             if (wide)
                 text += QStringView(reinterpret_cast<const char16_t*>(p.data() + pos_), take).toString();
             else
@@ -185,7 +185,7 @@ private:
     {
         while (n > 0) {
             skipEmptyParts();
-            if (part_ >= parts_.size()) throw SheetError::of(Reason::Damaged);
+            if (part_ >= parts_.size()) throw damagedFile();
             qsizetype k = std::min<qsizetype>(n, parts_[part_].size() - pos_);
             std::memcpy(out, parts_[part_].data() + pos_, size_t(k));
             out += k;
@@ -261,7 +261,7 @@ private:
     void readGlobals()
     {
         Record r;
-        if (!records_.next(r) || r.type != kBof || r.size < 4) throw SheetError::of(Reason::Damaged);
+        if (!records_.next(r) || r.type != kBof || r.size < 4) throw damagedFile();
         quint16 version = qFromLittleEndian<quint16>(stream_.constData() + r.pos);
         // Excel 97-2003 writes 0x0600; Excel 5.0 and 95 write 0x0500.
         biff8_ = version == 0x0600 || (version != 0x0500 && r.size >= 16);
@@ -306,7 +306,7 @@ private:
         }
         // A stream that ends without closing its globals is cut short; what
         // was read so far is used when it names a sheet.
-        if (sheets_.empty()) throw SheetError::of(Reason::Damaged);
+        if (sheets_.empty()) throw damagedFile();
         finishGlobals(codepage, rawFormats);
     }
 
@@ -354,7 +354,7 @@ private:
             }
             if (r.type == kEof && depth > 0) --depth;
         }
-        throw SheetError::of(Reason::Damaged);
+        throw damagedFile();
     }
 
     QString textOf(QByteArrayView payload)

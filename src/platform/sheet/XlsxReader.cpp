@@ -19,11 +19,6 @@ namespace tj::sheet {
 
 namespace {
 
-SheetError damaged()
-{
-    return SheetError::of(SheetError::Reason::Damaged);
-}
-
 bool isTrue(QStringView v)
 {
     return v == u"1" || v == u"true";
@@ -335,7 +330,7 @@ Sheet xlsxFromData(QByteArray data)
                 printValues.push_back(x.readElementText());
             }
         }
-        if (x.hasError()) throw damaged();
+        if (x.hasError()) throw damagedFile();
     }
 
     // Which part each sheet is, through the workbook's relationships; a
@@ -370,7 +365,7 @@ Sheet xlsxFromData(QByteArray data)
     if (chosen < 0) {
         // A worksheet part named in the workbook's relationships but missing is damage.
         for (const QString& p : sheetParts)
-            if (!p.isEmpty()) throw damaged();
+            if (!p.isEmpty()) throw damagedFile();
         throw SheetError::of(SheetError::Reason::NoWorksheet);
     }
 
@@ -398,7 +393,7 @@ Sheet xlsxFromData(QByteArray data)
             x.readNext();
             if (x.isStartElement() && x.name() == u"si") shared << readStringItem(x);
         }
-        if (x.hasError()) throw damaged();
+        if (x.hasError()) throw damagedFile();
     }
     Styles allStyles = readStyles(partOf("styles", "styles+xml", "xl/styles.xml"));
     const std::vector<Style>& styles = allStyles.xfs;
@@ -534,7 +529,7 @@ Sheet xlsxFromData(QByteArray data)
             }
         }
     }
-    if (x.hasError()) throw damaged();
+    if (x.hasError()) throw damagedFile();
 
     // The used block holds the cells with values and the merges. Formatted
     // empty cells keep their format inside it but do not widen it: some
