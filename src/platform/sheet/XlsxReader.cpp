@@ -102,6 +102,28 @@ private:
     std::vector<std::pair<QString, QString>> overrides_;
 };
 
+// Characters XML cannot carry are written as "_xHHHH_" (a line break typed
+// in a cell as "_x000D_"), and a literal "_x" as "_x005F_x".
+QString unescapeText(QString text)
+{
+    if (!text.contains(u"_x")) return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
+            bool ok = false;
+            ushort code = QStringView(text).sliced(i + 2, 4).toUShort(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 6;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 // Reads the text of an <si> or <is> element: plain <t> and rich-text runs,
 // leaving out phonetic runs.
 QString readStringItem(QXmlStreamReader& x)
@@ -123,7 +145,7 @@ QString readStringItem(QXmlStreamReader& x)
             if (x.name() == u"rPh") inPhonetic = false;
         }
     }
-    return text;
+    return unescapeText(text);
 }
 
 // A cell reference as cells carry it ("B3"), read without copying: this
@@ -471,7 +493,9 @@ Sheet xlsxFromData(QByteArray data)
             if (type == u"s") {
                 int i = value.toInt();
                 text = i >= 0 && i < shared.size() ? shared[i] : QString();
-            } else if (type == u"str" || type == u"inlineStr" || type == u"e") {
+            } else if (type == u"str") {
+                text = unescapeText(value);
+            } else if (type == u"inlineStr" || type == u"e") {
                 text = value;
             } else if (type == u"b") {
                 text = value.trimmed() == "1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");

@@ -404,15 +404,16 @@ def other_paths_xlsx(path):
     """Parts found only through the relationships: an absolute target for
     the workbook, a backslash target for the worksheet (whose zip member is
     named with backslashes too), a target leading out with "..", a chart
-    sheet listed first, inline strings, rich and phonetic runs, cells and
-    rows without references."""
+    sheet listed first, inline strings, rich and phonetic runs, escaped
+    characters, cells and rows without references."""
     workbook = (f'<?xml version="1.0" encoding="UTF-8"?><workbook {NS} {NSR}><workbookPr/><sheets>'
                 '<sheet name="图表" sheetId="2" r:id="rIdChart"/><sheet name="人员" sheetId="1" r:id="rIdData"/>'
                 '</sheets><definedNames><definedName name="_xlnm.Print_Area" localSheetId="1">人员!$A$1:$D$4</definedName>'
                 '</definedNames></workbook>')
-    shared = (f'<?xml version="1.0" encoding="UTF-8"?><sst {NS} count="3" uniqueCount="3">'
+    shared = (f'<?xml version="1.0" encoding="UTF-8"?><sst {NS} count="4" uniqueCount="4">'
               '<si><t>姓名</t></si><si><r><rPr><b/></rPr><t>出生</t></r><r><t xml:space="preserve">日期</t></r>'
-              '<rPh sb="0" eb="2"><t>チュウ</t></rPh></si><si><t>金额</t></si></sst>')
+              '<rPh sb="0" eb="2"><t>チュウ</t></rPh></si><si><t>金额</t></si>'
+              '<si><t xml:space="preserve">一行_x000D_\n二行 a_x005F_x0041_</t></si></sst>')
     sheet = (f'<?xml version="1.0" encoding="UTF-8"?><worksheet {NS} {NSR}><dimension ref="A1:D4"/><sheetData>'
              '<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c><c r="C1" t="s"><v>2</v></c>'
              '<c r="D1" t="inlineStr" s="3"><is><t>备注</t></is></c></row>'
@@ -420,7 +421,7 @@ def other_paths_xlsx(path):
              '<c r="C2" s="2"><v>1234.5</v></c><c r="D2" t="str"><f>"复"&amp;"查"</f><v>复查</v></c></row>'
              '<row><c t="inlineStr"><is><r><t>李</t></r><r><t>四</t></r></is></c><c s="1"><v>35795</v></c>'
              '<c><v>88</v></c><c t="b"><v>1</v></c></row>'
-             '<row r="4"><c r="A4" t="inlineStr"><is><t>O\'Neil &amp; &lt;王&gt;</t></is></c><c r="C4" t="e"><v>#DIV/0!</v></c></row>'
+             '<row r="4"><c r="A4" t="inlineStr"><is><t>O\'Neil &amp; &lt;王&gt;</t></is></c><c r="C4" t="e"><v>#DIV/0!</v></c><c r="D4" t="s"><v>3</v></c></row>'
              '</sheetData></worksheet>')
     chart = f'<?xml version="1.0" encoding="UTF-8"?><chartsheet {NS} {NSR}><sheetViews/></chartsheet>'
     write_zip(path, [

@@ -78,13 +78,13 @@ TEST(ForeignWorkbooks, XlsxPartsAreFoundThroughThePackage)
 {
     // Workbook, worksheet, shared strings and styles away from the usual
     // paths, reached by absolute, backslash and ".." targets; a chart sheet
-    // listed first; inline and rich strings; cells without references.
+    // listed first; inline, rich and escaped strings; cells without references.
     Sheet s = readSheet(dataFile("other_paths.xlsx"));
     Rows expected{
         {"姓名", "出生日期", "金额", "备注"},
         {"张三", "1990年3月7日", "1,234.50", "复查"},
         {"李四", "1997年12月31日", "88", "TRUE"},
-        {"O'Neil & <王>", "", "#DIV/0!", ""},
+        {"O'Neil & <王>", "", "#DIV/0!", "一行\r\n二行 a_x0041_"},
     };
     EXPECT_EQ(s.texts(), expected);
     EXPECT_EQ(s.name(), "人员");
@@ -194,7 +194,9 @@ TEST(ForeignWorkbooks, UnreadableFilesSayWhy)
             ADD_FAILURE() << "read without error: " << c.path.toStdString();
         } catch (const SheetError& e) {
             EXPECT_EQ(e.reason(), c.reason) << c.path.toStdString() << ": " << e.what();
-            if (c.reason != Reason::CannotOpen) EXPECT_EQ(e.message(), SheetError::of(c.reason).message());
+            if (c.reason != Reason::CannotOpen) {
+                EXPECT_EQ(e.message(), SheetError::of(c.reason).message());
+            }
         }
     }
 }
