@@ -196,9 +196,11 @@ private:
     QString name_ = QStringLiteral("Sheet1");
 };
 
-// Reads a file into a sheet. The type is taken from the content: .xlsx
-// (zip), legacy .xls (compound document) or tab-separated text in UTF-8 or
-// GBK. Throws SheetError for a file that cannot be read or is no spreadsheet.
+// Reads a file into a sheet: the first visible worksheet of a workbook. The
+// type is taken from the content: .xlsx (zip), legacy .xls of Excel 5.0 to
+// 2003 (compound document) or tab-separated text in UTF-8 or GBK. Throws
+// SheetError for a file that cannot be read, with its reason and a message
+// that tells the clerk why (encrypted, damaged, not a spreadsheet, empty).
 Sheet readSheet(const QString& path);
 Sheet readXlsx(const QString& path);
 Sheet readXls(const QString& path);

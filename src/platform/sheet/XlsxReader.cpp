@@ -324,8 +324,10 @@ Sheet xlsxFromData(QByteArray data)
     };
     std::vector<SheetEntry> sheets;
     bool date1904 = false;
-    QList<std::pair<QString, QString>> printNames;  // name, localSheetId
-    QList<QString> printValues;
+    struct DefinedName {
+        QString name, localSheetId, value;
+    };
+    std::vector<DefinedName> definedNames;
     {
         QXmlStreamReader x(pkg.part(wbName));
         bool first = true;
@@ -346,10 +348,9 @@ Sheet xlsxFromData(QByteArray data)
                 e.hidden = state == u"hidden" || state == u"veryHidden";
                 sheets.push_back(e);
             } else if (x.name() == u"definedName") {
-                QString name = x.attributes().value("name").toString();
-                QString local = x.attributes().value("localSheetId").toString();
-                printNames.push_back({name, local});
-                printValues.push_back(x.readElementText());
+                DefinedName d{x.attributes().value("name").toString(), x.attributes().value("localSheetId").toString(), {}};
+                d.value = x.readElementText();
+                definedNames.push_back(d);
             }
         }
         if (x.hasError()) throw damagedFile();
@@ -394,11 +395,10 @@ Sheet xlsxFromData(QByteArray data)
     Sheet sheet;
     sheet.setName(sheets[chosen].name);
     QString printArea, printTitles;
-    for (qsizetype i = 0; i < printNames.size(); ++i) {
-        const auto& [name, local] = printNames[i];
-        if (!local.isEmpty() && local.toInt() != chosen) continue;
-        if (name == "_xlnm.Print_Area") printArea = printValues[i];
-        if (name == "_xlnm.Print_Titles") printTitles = printValues[i];
+    for (const DefinedName& d : definedNames) {
+        if (!d.localSheetId.isEmpty() && d.localSheetId.toInt() != chosen) continue;
+        if (d.name == "_xlnm.Print_Area") printArea = d.value;
+        if (d.name == "_xlnm.Print_Titles") printTitles = d.value;
     }
 
     auto partOf = [&](const QString& relType, const QString& contentType, const QString& usual) {
