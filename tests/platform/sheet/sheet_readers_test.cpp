@@ -3,6 +3,7 @@
 // Mac, .xlsx packages laid out differently, sheets formatted to the last cell,
 // and files that cannot be read, each with the reason the clerk is told.
 #include "platform/sheet/Sheet.h"
+#include "platform/sheet/SheetIo.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -72,6 +73,25 @@ TEST(ForeignWorkbooks, LegacyXlsOfEveryExcelKindReadsAsShown)
     EXPECT_EQ(s.merges()[0], CellRange::of(0, 0, 0, 3));
     EXPECT_EQ(s.columnWidth(0), 12 * 256);
     EXPECT_TRUE(s.isColumnHidden(4));
+}
+
+TEST(ForeignWorkbooks, CodePagesOfLegacyFiles)
+{
+    struct Case {
+        int codepage;
+        QByteArray bytes;
+        const char* text;
+    } cases[] = {
+        {936, "\xd5\xc5\xc8\xfd", "张三"},
+        {0, "\xd5\xc5\xc8\xfd", "张三"},        // no CODEPAGE record: Chinese Windows
+        {10008, "\xd5\xc5\xc8\xfd", "张三"},    // Mac Simplified Chinese
+        {950, "\xb1\x69\xa4\x54", "張三"},      // Big5
+        {1252, "Caf\xe9", "Café"},
+        {32768, "Caf\x8e", "Café"},              // Mac Roman, as Mac Excel 5 numbers it
+        {10000, "Caf\x8e", "Café"},
+        {1251, "\xcf\xf0\xe8", "При"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CodepageDecoder(c.codepage)(c.bytes), QString::fromUtf8(c.text)) << c.codepage;
 }
 
 TEST(ForeignWorkbooks, XlsxPartsAreFoundThroughThePackage)
