@@ -148,6 +148,11 @@ QString readStringItem(QXmlStreamReader& x)
     return unescapeText(text);
 }
 
+// Formatting (formatted empty cells, merges) reaches no further than the
+// rows and columns of legacy sheets; cells with values count wherever they are.
+constexpr int kFormattedRowLimit = 65536;
+constexpr int kFormattedColumnLimit = 256;
+
 // A cell reference as cells carry it ("B3"), read without copying: this
 // runs once for every cell of the sheet.
 std::optional<std::pair<int, int>> cellRef(QStringView r)
@@ -419,8 +424,7 @@ Sheet xlsxFromData(QByteArray data)
     }
     Styles allStyles = readStyles(partOf("styles", "styles+xml", "xl/styles.xml"));
     const std::vector<Style>& styles = allStyles.xfs;
-    // The sheet's font is the one most cells use; the others keep their size.
-    std::vector<int> xfUse(styles.size(), 0);
+    std::vector<int> xfUse(styles.size(), 0);  // cells of each style
 
     QByteArray ws = pkg.part(sheetParts[chosen]);
     QXmlStreamReader x(ws);
@@ -517,6 +521,9 @@ Sheet xlsxFromData(QByteArray data)
             maxCol = std::max(maxCol, col);
         } else if (n == u"mergeCell") {
             if (auto r = parseRange(at.value("ref").toString())) {
+                // A merge of whole rows or columns is cut at the size of legacy sheets.
+                r->bottom = std::min(r->bottom, std::max(r->top, kFormattedRowLimit - 1));
+                r->right = std::min(r->right, std::max(r->left, kFormattedColumnLimit - 1));
                 sheet.merge(*r);
                 maxRow = std::max(maxRow, r->bottom);
                 maxCol = std::max(maxCol, r->right);
@@ -555,11 +562,7 @@ Sheet xlsxFromData(QByteArray data)
     }
     if (x.hasError()) throw damagedFile();
 
-    // The used block holds the cells with values and the merges. Formatted
-    // empty cells keep their format inside it but do not widen it: some
-    // programs format whole rows, columns or the whole sheet, and a block
-    // grown to that size would be read, shown and printed for nothing.
-    sheet.setExtent(maxRow + 1, maxCol + 1);
+    // The sheet's font is the one most cells use; the others keep their size.
     std::map<std::pair<QString, double>, int> fontUse;
     for (size_t i = 0; i < styles.size(); ++i)
         if (styles[i].fontSize > 0) fontUse[{styles[i].fontName, styles[i].fontSize}] += xfUse[i];
@@ -570,13 +573,24 @@ Sheet xlsxFromData(QByteArray data)
         sheet.setFontSize(best->first.second);
         sheetSize = best->first.second;
     }
-    for (const auto* list : {&styled, &styledEmpty})
-        for (const Styled& c : *list) {
-            if (c.row > maxRow || c.col > maxCol) continue;
-            const Style& st = styles[c.xf];
-            CellFormat f{st.align, st.bold, st.fontSize == sheetSize ? 0 : st.fontSize};
-            if (f != CellFormat{}) sheet.setFormat(c.row, c.col, f);
+    auto formatOf = [&](const Styled& c) {
+        const Style& st = styles[c.xf];
+        return CellFormat{st.align, st.bold, st.fontSize == sheetSize ? 0 : st.fontSize};
+    };
+    // The used block holds the cells with values, the merges and the
+    // formatted empty cells (a template is nothing else), but formatted cells
+    // widen it only within the size of legacy sheets: some programs format
+    // cells out to the last column and row, and a block grown to that size
+    // would be read, shown and printed for nothing.
+    for (const Styled& c : styledEmpty)
+        if (c.row < kFormattedRowLimit && c.col < kFormattedColumnLimit && formatOf(c) != CellFormat{}) {
+            maxRow = std::max(maxRow, c.row);
+            maxCol = std::max(maxCol, c.col);
         }
+    sheet.setExtent(maxRow + 1, maxCol + 1);
+    for (const auto* list : {&styled, &styledEmpty})
+        for (const Styled& c : *list)
+            if (c.row <= maxRow && c.col <= maxCol && formatOf(c) != CellFormat{}) sheet.setFormat(c.row, c.col, formatOf(c));
 
     if (!printArea.isEmpty())
         if (auto r = parseRange(printArea.split(',').value(0))) sheet.setPrintArea(*r);
