@@ -75,7 +75,8 @@ CompoundFile::CompoundFile(QByteArray data) : data_(std::move(data))
     miniFat_.clear();
     QByteArray miniFatBytes = chain(u32At(data_, 0x3C), 0, false);
     for (qsizetype at = 0; at + 4 <= miniFatBytes.size(); at += 4) miniFat_.push_back(u32At(miniFatBytes, at));
-    if (entries_[0].start != kEndOfChain && entries_[0].size > 0) miniStream_ = chain(entries_[0].start, entries_[0].size, false);
+    const Entry& root = entries_[0];
+    if (root.start != kEndOfChain && root.size > 0) miniStream_ = chain(root.start, root.size, false);
 
     // The root's children form a tree through their left and right siblings.
     std::vector<quint32> stack{entries_[0].child};

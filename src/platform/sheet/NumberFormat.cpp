@@ -429,16 +429,19 @@ std::optional<NumberValue> dateTimeFromText(const QString& text)
 
 std::optional<NumberValue> numberFromText(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral(R"(^-?(0|[1-9][0-9]{0,2}(?:,[0-9]{3})+|[1-9][0-9]*)(?:\.([0-9]+))?(%?)$)"));
+    // sign, whole part (grouped by thousands or not), decimals, percent
+    static const QRegularExpression number(
+        QStringLiteral(R"(^-?(0|[1-9][0-9]{0,2}(?:,[0-9]{3})+|[1-9][0-9]*)(?:\.([0-9]+))?(%?)$)"));
     std::optional<NumberValue> out;
     if (auto m = number.match(text); m.hasMatch()) {
         QString whole = m.captured(1).remove(','), decimals = m.captured(2);
         bool percent = !m.captured(3).isEmpty();
-        // Doubles hold 15 significant digits exactly; longer numbers are
-        // codes, not quantities, and stay texts.
+        // Long digit strings are codes (identity card numbers of 15 or 18
+        // digits, bar codes), not quantities, and stay texts; and doubles
+        // hold no more than 15 significant digits exactly.
         QString digits = whole + decimals;
         while (digits.startsWith('0')) digits.remove(0, 1);
-        if (digits.size() > 15) return std::nullopt;
+        if (whole.size() > 11 || digits.size() > 15) return std::nullopt;
         bool ok = false;
         QString plain = (text.startsWith('-') ? QStringLiteral("-") : QString()) + whole;
         if (!decimals.isEmpty()) plain += '.' + decimals;

@@ -37,8 +37,9 @@ struct NumberValue {
 // "2024-01-05 08:30:00", "08:30") as a number and its format, so that a
 // written workbook can be summed and sorted and still shows the same text.
 // Texts that must stay as typed give nullopt: leading zeros ("0012"), more
-// digits than a number holds exactly (identity card numbers), "+", spaces,
-// exponents, impossible dates, and every text that would not come back the same.
+// than 11 digits before the point (identity card numbers, bar codes), "+",
+// spaces, exponents, impossible dates, and every text that would not come
+// back the same.
 std::optional<NumberValue> numberFromText(const QString& text);
 
 }  // namespace tj::sheet

@@ -460,7 +460,8 @@ Sheet xlsxFromData(QByteArray data)
         } else if (n == u"row") {
             rowIndex = at.hasAttribute("r") ? at.value("r").toInt() - 1 : rowIndex + 1;
             colIndex = -1;
-            if (at.hasAttribute("ht") && isTrue(at.value("customHeight"))) sheet.setRowHeight(rowIndex, at.value("ht").toDouble());
+            if (at.hasAttribute("ht") && isTrue(at.value("customHeight")))
+                sheet.setRowHeight(rowIndex, at.value("ht").toDouble());
             if (isTrue(at.value("hidden"))) sheet.setRowHidden(rowIndex, true);
         } else if (n == u"c") {
             // A cell without a reference follows the one before it in its row.
@@ -590,7 +591,8 @@ Sheet xlsxFromData(QByteArray data)
     sheet.setExtent(maxRow + 1, maxCol + 1);
     for (const auto* list : {&styled, &styledEmpty})
         for (const Styled& c : *list)
-            if (c.row <= maxRow && c.col <= maxCol && formatOf(c) != CellFormat{}) sheet.setFormat(c.row, c.col, formatOf(c));
+            if (c.row <= maxRow && c.col <= maxCol && formatOf(c) != CellFormat{})
+                sheet.setFormat(c.row, c.col, formatOf(c));
 
     if (!printArea.isEmpty())
         if (auto r = parseRange(printArea.split(',').value(0))) sheet.setPrintArea(*r);
