@@ -1,7 +1,7 @@
-// Reads the first worksheet of a legacy .xls workbook: the BIFF5 records of
-// Excel 5.0 and 95 (texts in the workbook's code page) and the BIFF8 records
-// of Excel 97 to 2003 (Unicode texts, shared string table), on Windows and
-// Mac. Cell texts are shown as a person sees them: numbers and dates through
+// Reads the first visible worksheet of a legacy .xls workbook: the BIFF5
+// records of Excel 5.0 and 95 (texts in the workbook's code page) and the BIFF8
+// records of Excel 97 to 2003 (Unicode texts, shared string table), on Windows
+// and Mac. Cell texts are shown as a person sees them: numbers and dates through
 // their number formats, booleans, errors and the cached results of formulas.
 // Merges, column widths, hidden columns and rows and row heights come along.
 //
