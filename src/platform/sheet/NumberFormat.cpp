@@ -1,6 +1,7 @@
 #include "platform/sheet/NumberFormat.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace tj::sheet {
@@ -154,6 +155,19 @@ QDateTime serialToDateTime(double serial, bool date1904)
         --days;
     }
     return QDateTime(base.addDays(days), QTime(0, 0).addSecs(int(rest)));
+}
+
+double dateTimeToSerial(const QDateTime& dt, bool date1904)
+{
+    QDate d = dt.date();
+    qint64 days;
+    if (date1904) {
+        days = QDate(1904, 1, 1).daysTo(d);
+    } else {
+        days = QDate(1899, 12, 30).daysTo(d);
+        if (days < 61) --days;  // before the nonexistent 1900-02-29
+    }
+    return double(days) + QTime(0, 0).secsTo(dt.time()) / 86400.0;
 }
 
 namespace {
@@ -370,6 +384,82 @@ QString formatNumber(double value, const QString& code, bool date1904)
         return formatDate(value, section, date1904);
     }
     return formatPlain(negativeSection ? -value : value, section);
+}
+
+namespace {
+
+bool digitsAt(const QString& t, std::initializer_list<int> positions)
+{
+    for (int i : positions)
+        if (i >= t.size() || !t[i].isDigit() || t[i].unicode() > '9') return false;
+    return true;
+}
+
+std::optional<NumberValue> dateTimeFromText(const QString& text)
+{
+    // yyyy-MM-dd, yyyy-MM-dd hh:mm, yyyy-MM-dd hh:mm:ss, hh:mm, hh:mm:ss
+    struct Form {
+        int size;
+        const char* qt;
+        const char* code;
+    } forms[] = {{10, "yyyy-MM-dd", "yyyy-mm-dd"},
+                 {16, "yyyy-MM-dd hh:mm", "yyyy-mm-dd hh:mm"},
+                 {19, "yyyy-MM-dd hh:mm:ss", "yyyy-mm-dd hh:mm:ss"},
+                 {5, "hh:mm", "hh:mm"},
+                 {8, "hh:mm:ss", "hh:mm:ss"}};
+    for (const Form& f : forms) {
+        if (text.size() != f.size) continue;
+        double serial;
+        if (f.size >= 10) {
+            if (!digitsAt(text, {0, 1, 2, 3, 5, 6, 8, 9}) || text[4] != '-' || text[7] != '-') return std::nullopt;
+            QDateTime dt = QDateTime::fromString(text, QString::fromLatin1(f.qt));
+            if (!dt.isValid() || dt.date().year() < 1900) return std::nullopt;
+            serial = dateTimeToSerial(dt);
+        } else {
+            QTime t = QTime::fromString(text, QString::fromLatin1(f.qt));
+            if (!t.isValid() || !digitsAt(text, {0, 1, 3, 4})) return std::nullopt;
+            serial = QTime(0, 0).secsTo(t) / 86400.0;
+        }
+        return NumberValue{serial, QString::fromLatin1(f.code)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<NumberValue> numberFromText(const QString& text)
+{
+    // sign, whole part (grouped by thousands or not), decimals, percent
+    static const QRegularExpression number(
+        QStringLiteral(R"(^-?(0|[1-9][0-9]{0,2}(?:,[0-9]{3})+|[1-9][0-9]*)(?:\.([0-9]+))?(%?)$)"));
+    std::optional<NumberValue> out;
+    if (auto m = number.match(text); m.hasMatch()) {
+        QString whole = m.captured(1).remove(','), decimals = m.captured(2);
+        bool percent = !m.captured(3).isEmpty();
+        // Long digit strings are codes (identity card numbers of 15 or 18
+        // digits, bar codes), not quantities, and stay texts; and doubles
+        // hold no more than 15 significant digits exactly.
+        QString digits = whole + decimals;
+        while (digits.startsWith('0')) digits.remove(0, 1);
+        if (whole.size() > 11 || digits.size() > 15) return std::nullopt;
+        bool ok = false;
+        QString plain = (text.startsWith('-') ? QStringLiteral("-") : QString()) + whole;
+        if (!decimals.isEmpty()) plain += '.' + decimals;
+        double v = plain.toDouble(&ok);
+        if (!ok) return std::nullopt;
+        QString code = m.captured(1).contains(',') ? QStringLiteral("#,##0") : QStringLiteral("0");
+        if (!decimals.isEmpty()) code += "." + QString(decimals.size(), '0');
+        if (percent) {
+            code += '%';
+            v /= 100.0;
+        }
+        out = NumberValue{v, code};
+    } else {
+        out = dateTimeFromText(text);
+    }
+    // Only what shows as the same text is stored as a number.
+    if (out && formatNumber(out->value, out->format) != text) return std::nullopt;
+    return out;
 }
 
 }  // namespace tj::sheet

@@ -18,8 +18,27 @@ namespace tj::sheet {
 // Failure to read or write a sheet file; what() is a UTF-8 message.
 class SheetError : public std::runtime_error {
 public:
-    explicit SheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    // Why a file could not be read; Other for everything else.
+    enum class Reason {
+        Other,
+        CannotOpen,      // missing, unreadable or locked
+        Empty,           // no bytes at all
+        NotSpreadsheet,  // some other kind of file
+        Damaged,         // a workbook whose content is cut short or broken
+        Encrypted,       // protected by a password to open
+        Unsupported,     // a spreadsheet in a format that is not read here
+        NoWorksheet,     // a workbook with charts or macros only
+    };
+    explicit SheetError(const QString& message, Reason reason = Reason::Other)
+        : std::runtime_error(message.toStdString()), reason_(reason) {}
+    // The error with the message the clerk sees for the reason.
+    static SheetError of(Reason reason);
+    static SheetError cannotOpen(const QString& path);
     QString message() const { return QString::fromUtf8(what()); }
+    Reason reason() const { return reason_; }
+
+private:
+    Reason reason_;
 };
 
 enum class HAlign { General, Left, Center, Right };
@@ -177,9 +196,11 @@ private:
     QString name_ = QStringLiteral("Sheet1");
 };
 
-// Reads a file into a sheet. The type is taken from the content: .xlsx
-// (zip), legacy .xls (compound document) or tab-separated text in UTF-8 or
-// GBK. Throws SheetError for a file that cannot be read or is no spreadsheet.
+// Reads a file into a sheet: the first visible worksheet of a workbook. The
+// type is taken from the content: .xlsx (zip), legacy .xls of Excel 5.0 to
+// 2003 (compound document) or tab-separated text in UTF-8 or GBK. Throws
+// SheetError for a file that cannot be read, with its reason and a message
+// that tells the clerk why (encrypted, damaged, not a spreadsheet, empty).
 Sheet readSheet(const QString& path);
 Sheet readXlsx(const QString& path);
 Sheet readXls(const QString& path);

@@ -1,6 +1,9 @@
-// Writing a sheet as .xlsx (libxlsxwriter) and as an HTML page, and choosing
+// Writing a sheet as .xlsx (libxlsxwriter; texts that are numbers and dates
+// as numbers with their display format) and as an HTML page, and choosing
 // the reader for a file by its content.
+#include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Sheet.h"
+#include "platform/sheet/SheetIo.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,15 +19,28 @@
 
 namespace tj::sheet {
 
+namespace {
+
+// A web page or an XML spreadsheet, which some programs save under .xls.
+bool isMarkup(const QByteArray& data)
+{
+    QByteArray head = data.left(512);
+    if (head.startsWith("\xEF\xBB\xBF")) head.remove(0, 3);
+    head = head.trimmed().toLower();
+    for (const char* start : {"<?xml", "<!doctype", "<html", "<table", "<!--"})
+        if (head.startsWith(start)) return true;
+    return false;
+}
+
+}  // namespace
+
 Sheet readSheet(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
-    QByteArray head = f.read(8);
-    f.close();
-    if (head.startsWith("PK\x03\x04")) return readXlsx(path);
-    if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return readXls(path);
-    return readText(path);
+    QByteArray data = readFileData(path);
+    if (data.startsWith("PK\x03\x04") || data.startsWith("PK\x05\x06")) return xlsxFromData(std::move(data));
+    if (isLegacyWorkbook(data)) return xlsFromData(data);
+    if (isMarkup(data)) throw SheetError::of(SheetError::Reason::Unsupported);
+    return parseText(data);
 }
 
 void writeSheet(const Sheet& sheet, const QString& path, FileFormat format)
@@ -100,12 +116,13 @@ void writeXlsx(const Sheet& sheet, const QString& path)
     if (!ws) ws = workbook_add_worksheet(wb, nullptr);
 
     QByteArray font = sheet.fontFamily().toUtf8();
-    std::map<std::tuple<int, bool, double>, lxw_format*> formats;
-    auto formatFor = [&](const CellFormat& f) {
-        auto key = std::tuple{int(f.align), f.bold, f.fontSize};
+    std::map<std::tuple<int, bool, double, QString>, lxw_format*> formats;
+    auto formatFor = [&](const CellFormat& f, const QString& numberFormat = QString()) {
+        auto key = std::tuple{int(f.align), f.bold, f.fontSize, numberFormat};
         auto it = formats.find(key);
         if (it != formats.end()) return it->second;
         lxw_format* fmt = workbook_add_format(wb);
+        if (!numberFormat.isEmpty()) format_set_num_format(fmt, numberFormat.toUtf8().constData());
         format_set_font_name(fmt, font.constData());
         format_set_font_size(fmt, f.fontSize > 0 ? f.fontSize : sheet.fontSize());
         if (f.align != HAlign::General) format_set_align(fmt, lxwAlign(f.align));
@@ -179,6 +196,12 @@ void writeXlsx(const Sheet& sheet, const QString& path)
             CellFormat f = sheet.format(r, c);
             if (text.isEmpty()) {
                 if (f != CellFormat{}) worksheet_write_blank(ws, lxw_row_t(r), lxw_col_t(c), formatFor(f));
+                continue;
+            }
+            // Numbers, amounts and dates go out as numbers with a format that
+            // shows the same text, so that the list can be summed and sorted.
+            if (auto v = numberFromText(text)) {
+                worksheet_write_number(ws, lxw_row_t(r), lxw_col_t(c), v->value, formatFor(f, v->format));
                 continue;
             }
             QByteArray t = text.toUtf8();

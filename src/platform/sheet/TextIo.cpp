@@ -2,27 +2,15 @@
 // UTF-16 with a byte-order mark) and writing as UTF-8 with a byte-order mark,
 // so that spreadsheet programs and text editors on Chinese Windows open it.
 #include "platform/sheet/Sheet.h"
+#include "platform/sheet/SheetIo.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <unicode/ucnv.h>
 
 namespace tj::sheet {
 
 namespace {
-
-QString decodeGbk(const QByteArray& data)
-{
-    UErrorCode err = U_ZERO_ERROR;
-    UConverter* conv = ucnv_open("GB18030", &err);
-    if (U_FAILURE(err)) throw SheetError(QStringLiteral("无法转换 GBK 文本"));
-    std::vector<UChar> out(size_t(data.size()) * 2 + 16);
-    int32_t n = ucnv_toUChars(conv, out.data(), int32_t(out.size()), data.constData(), int32_t(data.size()), &err);
-    ucnv_close(conv);
-    if (U_FAILURE(err)) throw SheetError(QStringLiteral("无法转换 GBK 文本"));
-    return QString(reinterpret_cast<const QChar*>(out.data()), n);
-}
 
 QString decode(const QByteArray& data)
 {
@@ -35,11 +23,11 @@ QString decode(const QByteArray& data)
         auto d = QStringDecoder(QStringDecoder::Utf16BE);
         return d(data.mid(2));
     }
-    if (data.contains('\0')) throw SheetError(QStringLiteral("不是文本文件"));
+    if (data.contains('\0')) throw SheetError::of(SheetError::Reason::NotSpreadsheet);
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString s = utf8(data);
     if (!utf8.hasError()) return s;
-    return decodeGbk(data);
+    return CodepageDecoder(936)(data);
 }
 
 }  // namespace
@@ -51,7 +39,7 @@ Sheet parseText(const QByteArray& data)
     // in text exports; they mark a binary file.
     for (QChar c : s)
         if (c.unicode() < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f')
-            throw SheetError(QStringLiteral("不是文本文件"));
+            throw SheetError::of(SheetError::Reason::NotSpreadsheet);
 
     Sheet sheet;
     int row = 0, col = 0;
@@ -104,9 +92,7 @@ Sheet parseText(const QByteArray& data)
 
 Sheet readText(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
-    return parseText(f.readAll());
+    return parseText(readFileData(path));
 }
 
 QByteArray toText(const Sheet& sheet)

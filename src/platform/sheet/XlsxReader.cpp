@@ -1,13 +1,16 @@
-// Reads the first worksheet of an .xlsx workbook: cell texts as a person sees
-// them (shared strings, numbers through their number formats, dates, booleans),
-// merges, alignment, bold, column widths, row heights, hidden rows and columns,
-// print area, print titles, page breaks and page set-up.
+// Reads the first visible worksheet of an .xlsx workbook: cell texts as a
+// person sees them (shared and inline strings, numbers through their number
+// formats, dates, booleans), merges, alignment, bold, column widths, row
+// heights, hidden rows and columns, print area, print titles, page breaks and
+// page set-up. The parts are found through the package's relationships, so
+// workbooks that other programs lay out differently read the same.
 #include "platform/sheet/NumberFormat.h"
 #include "platform/sheet/Sheet.h"
+#include "platform/sheet/SheetIo.h"
 #include "platform/sheet/ZipArchive.h"
 
-#include <QFile>
 #include <QHash>
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <map>
@@ -16,30 +19,109 @@ namespace tj::sheet {
 
 namespace {
 
-QByteArray readEntry(const ZipArchive& zip, const QString& name, bool required)
+bool isTrue(QStringView v)
 {
-    QString n = name.startsWith('/') ? name.mid(1) : name;
-    auto data = zip.read(n);
-    if (!data) {
-        if (required) throw SheetError(QStringLiteral("工作簿缺少 %1").arg(n));
-        return {};
-    }
-    return *data;
+    return v == u"1" || v == u"true";
 }
 
-QString resolveTarget(const QString& base, const QString& target)
-{
-    if (target.startsWith('/')) return target.mid(1);
-    QString dir = base;
-    QStringList parts = dir.split('/', Qt::SkipEmptyParts);
-    for (const QString& p : target.split('/')) {
-        if (p == "..") {
-            if (!parts.isEmpty()) parts.removeLast();
-        } else if (p != ".") {
-            parts << p;
+// The parts of the package and the relationships between them. Parts are
+// found as the package says: the workbook through the package's
+// relationships (or its content types), and the worksheets, shared strings
+// and styles through the workbook's relationships, wherever they lie.
+class Package {
+public:
+    explicit Package(QByteArray data) : zip_(std::move(data))
+    {
+        QByteArray types = part(QStringLiteral("[Content_Types].xml"));
+        QXmlStreamReader x(types);
+        while (!types.isEmpty() && !x.atEnd()) {
+            x.readNext();
+            if (x.isStartElement() && x.name() == u"Override")
+                overrides_.push_back({ZipArchive::normalName(x.attributes().value("PartName").toString()),
+                                      x.attributes().value("ContentType").toString()});
         }
     }
-    return parts.join('/');
+
+    QByteArray part(const QString& name) const { return zip_.read(name).value_or(QByteArray()); }
+    bool contains(const QString& name) const { return !name.isEmpty() && zip_.contains(name); }
+
+    struct Relationship {
+        QString id, type, target;  // type: the last segment of the type URI; target: a part name
+    };
+    // The relationships of a part ("" for the package itself).
+    std::vector<Relationship> relationships(const QString& source) const
+    {
+        int slash = source.lastIndexOf('/');
+        QString dir = slash >= 0 ? source.left(slash) : QString();
+        QString file = source.mid(slash + 1);
+        QString relsName = (dir.isEmpty() ? QString() : dir + '/') + "_rels/" + file + ".rels";
+        std::vector<Relationship> out;
+        QByteArray data = part(relsName);
+        QXmlStreamReader x(data);
+        while (!data.isEmpty() && !x.atEnd()) {
+            x.readNext();
+            if (!x.isStartElement() || x.name() != u"Relationship") continue;
+            auto at = x.attributes();
+            if (at.value("TargetMode") == u"External") continue;
+            QString type = at.value("Type").toString();
+            out.push_back({at.value("Id").toString(), type.mid(type.lastIndexOf('/') + 1),
+                           resolve(dir, at.value("Target").toString())});
+        }
+        return out;
+    }
+    // Part names of a content type (the text after the last "." or "-"
+    // variant does not matter), in the order the package lists them.
+    QStringList partsOfType(const QStringList& typeEnds) const
+    {
+        QStringList out;
+        for (const auto& [name, type] : overrides_)
+            for (const QString& end : typeEnds)
+                if (type.endsWith(end)) out << name;
+        return out;
+    }
+
+private:
+    // A relationship target: relative to the source's folder or, with a
+    // leading "/", to the package; backslashes and %-escapes as some
+    // programs write them.
+    static QString resolve(const QString& dir, QString target)
+    {
+        target = QUrl::fromPercentEncoding(target.replace('\\', '/').toUtf8());
+        QStringList parts = target.startsWith('/') ? QStringList() : dir.split('/', Qt::SkipEmptyParts);
+        for (const QString& p : target.split('/', Qt::SkipEmptyParts)) {
+            if (p == "..") {
+                if (!parts.isEmpty()) parts.removeLast();
+            } else if (p != ".") {
+                parts << p;
+            }
+        }
+        return parts.join('/');
+    }
+
+    ZipArchive zip_;
+    std::vector<std::pair<QString, QString>> overrides_;
+};
+
+// Characters XML cannot carry are written as "_xHHHH_" (a line break typed
+// in a cell as "_x000D_"), and a literal "_x" as "_x005F_x".
+QString unescapeText(QString text)
+{
+    if (!text.contains(u"_x")) return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
+            bool ok = false;
+            ushort code = QStringView(text).sliced(i + 2, 4).toUShort(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 6;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
 }
 
 // Reads the text of an <si> or <is> element: plain <t> and rich-text runs,
@@ -63,7 +145,28 @@ QString readStringItem(QXmlStreamReader& x)
             if (x.name() == u"rPh") inPhonetic = false;
         }
     }
-    return text;
+    return unescapeText(text);
+}
+
+// Formatting (formatted empty cells, merges) reaches no further than the
+// rows and columns of legacy sheets; cells with values count wherever they are.
+constexpr int kFormattedRowLimit = 65536;
+constexpr int kFormattedColumnLimit = 256;
+
+// A cell reference as cells carry it ("B3"), read without copying: this
+// runs once for every cell of the sheet.
+std::optional<std::pair<int, int>> cellRef(QStringView r)
+{
+    qsizetype i = 0;
+    int col = 0, row = 0;
+    while (i < r.size() && r[i] >= u'A' && r[i] <= u'Z' && col <= 16384) col = col * 26 + (r[i++].unicode() - 'A' + 1);
+    if (i == 0 || i == r.size()) return parseCellRef(r.toString());  // lower case, "$" or spaces
+    for (; i < r.size(); ++i) {
+        if (r[i] < u'0' || r[i] > u'9' || row > 1048576) return parseCellRef(r.toString());
+        row = row * 10 + (r[i].unicode() - '0');
+    }
+    if (row < 1 || row > 1048576 || col > 16384) return std::nullopt;
+    return std::pair{row - 1, col - 1};
 }
 
 // Rows and columns in the file count from 1; "A1:C3", "$A$1:$C$3", "$1:$2".
@@ -199,77 +302,139 @@ int widthUnits(double fileWidth)
 
 }  // namespace
 
-Sheet readXlsx(const QString& path)
+Sheet xlsxFromData(QByteArray data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw SheetError(QStringLiteral("无法打开文件 %1").arg(path));
-    ZipArchive zip(file.readAll());
-    file.close();
+    Package pkg(std::move(data));
 
-    Sheet sheet;
-    // Workbook: the first sheet, the date system and the defined print names.
-    QByteArray wb = readEntry(zip, "xl/workbook.xml", true);
-    QString firstRid, firstName;
+    // The workbook part: the package's main document.
+    QString wbName;
+    for (const auto& rel : pkg.relationships(QString()))
+        if (rel.type == u"officeDocument" && pkg.contains(rel.target) && wbName.isEmpty()) wbName = rel.target;
+    if (wbName.isEmpty())
+        for (const QString& p : pkg.partsOfType({"spreadsheetml.sheet.main+xml", "spreadsheetml.template.main+xml",
+                                                 "ms-excel.sheet.macroEnabled.main+xml", "ms-excel.template.macroEnabled.main+xml",
+                                                 "ms-excel.addin.macroEnabled.main+xml"}))
+            if (pkg.contains(p)) {
+                wbName = p;
+                break;
+            }
+    if (wbName.isEmpty() && pkg.contains(QStringLiteral("xl/workbook.xml"))) wbName = QStringLiteral("xl/workbook.xml");
+    if (wbName.isEmpty()) throw SheetError::of(SheetError::Reason::NotSpreadsheet);
+
+    // Workbook: its sheets, the date system and the defined print names.
+    struct SheetEntry {
+        QString name, rid;
+        int sheetId = 0;
+        bool hidden = false;
+    };
+    std::vector<SheetEntry> sheets;
     bool date1904 = false;
-    QString printArea, printTitles;
+    struct DefinedName {
+        QString name, localSheetId, value;
+    };
+    std::vector<DefinedName> definedNames;
     {
-        QXmlStreamReader x(wb);
+        QXmlStreamReader x(pkg.part(wbName));
+        bool first = true;
         while (!x.atEnd()) {
             x.readNext();
             if (!x.isStartElement()) continue;
+            if (first && x.name() != u"workbook") throw SheetError::of(SheetError::Reason::NotSpreadsheet);
+            first = false;
             if (x.name() == u"workbookPr") {
-                auto v = x.attributes().value("date1904");
-                date1904 = v == u"1" || v == u"true";
-            } else if (x.name() == u"sheet" && firstRid.isEmpty()) {
+                date1904 = isTrue(x.attributes().value("date1904"));
+            } else if (x.name() == u"sheet") {
+                SheetEntry e;
                 for (const auto& a : x.attributes())
-                    if (a.name() == u"id") firstRid = a.value().toString();
-                firstName = x.attributes().value("name").toString();
+                    if (a.name() == u"id") e.rid = a.value().toString();
+                e.name = x.attributes().value("name").toString();
+                e.sheetId = x.attributes().value("sheetId").toInt();
+                auto state = x.attributes().value("state");
+                e.hidden = state == u"hidden" || state == u"veryHidden";
+                sheets.push_back(e);
             } else if (x.name() == u"definedName") {
-                QString name = x.attributes().value("name").toString();
-                QString local = x.attributes().value("localSheetId").toString();
-                QString value = x.readElementText();
-                if (!local.isEmpty() && local != "0") continue;
-                if (name == "_xlnm.Print_Area") printArea = value;
-                if (name == "_xlnm.Print_Titles") printTitles = value;
+                DefinedName d{x.attributes().value("name").toString(), x.attributes().value("localSheetId").toString(), {}};
+                d.value = x.readElementText();
+                definedNames.push_back(d);
             }
         }
-        if (x.hasError()) throw SheetError(QStringLiteral("工作簿格式错误：%1").arg(x.errorString()));
+        if (x.hasError()) throw damagedFile();
     }
-    if (firstRid.isEmpty()) throw SheetError(QStringLiteral("工作簿中没有工作表"));
-    sheet.setName(firstName);
 
-    QString sheetPath = "xl/worksheets/sheet1.xml";
-    {
-        QXmlStreamReader x(readEntry(zip, "xl/_rels/workbook.xml.rels", true));
-        while (!x.atEnd()) {
-            x.readNext();
-            if (x.isStartElement() && x.name() == u"Relationship" && x.attributes().value("Id") == firstRid)
-                sheetPath = resolveTarget("xl", x.attributes().value("Target").toString());
+    // Which part each sheet is, through the workbook's relationships; a
+    // workbook written without them names its worksheets in the content
+    // types, one for each sheet in order.
+    std::vector<Package::Relationship> wbRels = pkg.relationships(wbName);
+    auto relOf = [&](const QString& type) {
+        for (const auto& r : wbRels)
+            if (r.type == type && pkg.contains(r.target)) return r.target;
+        return QString();
+    };
+    QStringList typedSheets = pkg.partsOfType({"worksheet+xml"});
+    std::vector<QString> sheetParts(sheets.size());
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        bool related = false;
+        for (const auto& r : wbRels)
+            if (r.id == sheets[i].rid) {
+                related = true;
+                if (r.type == u"worksheet") sheetParts[i] = r.target;  // not charts, dialogs or macros
+            }
+        if (!related && wbRels.empty()) {
+            QString usual = QStringLiteral("xl/worksheets/sheet%1.xml").arg(sheets[i].sheetId);
+            sheetParts[i] = pkg.contains(usual) ? usual : typedSheets.value(qsizetype(i));
         }
     }
+    // The first visible worksheet, as a spreadsheet program opens it.
+    int chosen = -1;
+    for (int i = 0; i < int(sheets.size()) && chosen < 0; ++i)
+        if (!sheets[i].hidden && pkg.contains(sheetParts[i])) chosen = i;
+    for (int i = 0; i < int(sheets.size()) && chosen < 0; ++i)
+        if (pkg.contains(sheetParts[i])) chosen = i;
+    if (chosen < 0) {
+        // A worksheet part named in the workbook's relationships but missing is damage.
+        for (const QString& p : sheetParts)
+            if (!p.isEmpty()) throw damagedFile();
+        throw SheetError::of(SheetError::Reason::NoWorksheet);
+    }
 
+    Sheet sheet;
+    sheet.setName(sheets[chosen].name);
+    QString printArea, printTitles;
+    for (const DefinedName& d : definedNames) {
+        if (!d.localSheetId.isEmpty() && d.localSheetId.toInt() != chosen) continue;
+        if (d.name == "_xlnm.Print_Area") printArea = d.value;
+        if (d.name == "_xlnm.Print_Titles") printTitles = d.value;
+    }
+
+    auto partOf = [&](const QString& relType, const QString& contentType, const QString& usual) {
+        QString p = relOf(relType);
+        if (p.isEmpty()) p = pkg.partsOfType({contentType}).value(0);
+        if (p.isEmpty()) p = usual;
+        return pkg.part(p);
+    };
     QStringList shared;
     {
-        QByteArray data = readEntry(zip, "xl/sharedStrings.xml", false);
+        QByteArray data = partOf("sharedStrings", "sharedStrings+xml", "xl/sharedStrings.xml");
         QXmlStreamReader x(data);
         while (!data.isEmpty() && !x.atEnd()) {
             x.readNext();
             if (x.isStartElement() && x.name() == u"si") shared << readStringItem(x);
         }
+        if (x.hasError()) throw damagedFile();
     }
-    Styles allStyles = readStyles(readEntry(zip, "xl/styles.xml", false));
+    Styles allStyles = readStyles(partOf("styles", "styles+xml", "xl/styles.xml"));
     const std::vector<Style>& styles = allStyles.xfs;
-    // The sheet's font is the one most cells use; the others keep their size.
-    std::vector<int> xfUse(styles.size(), 0);
+    std::vector<int> xfUse(styles.size(), 0);  // cells of each style
 
-    QByteArray ws = readEntry(zip, sheetPath, true);
+    QByteArray ws = pkg.part(sheetParts[chosen]);
     QXmlStreamReader x(ws);
-    struct Pending {
-        int row, col;
-        CellFormat format;
+    // Cells whose style matters: those with values, and formatted empty
+    // ones. Formats are set once the sheet's font and block are known.
+    struct Styled {
+        int row, col, xf;
     };
-    std::vector<Pending> styledEmpty;
-    int rowIndex = -1;
+    std::vector<Styled> styled, styledEmpty;
+    int rowIndex = -1, colIndex = -1;
     int maxRow = -1, maxCol = -1;
     PageSetup& page = sheet.pageSetup();
     while (!x.atEnd()) {
@@ -285,7 +450,7 @@ Sheet readXlsx(const QString& path)
                 sheet.setDefaultColumnWidth(int(std::lround(at.value("baseColWidth").toDouble() * Sheet::kWidthUnitsPerChar)));
         } else if (n == u"col") {
             int first = at.value("min").toInt() - 1, last = at.value("max").toInt() - 1;
-            bool hidden = at.value("hidden") == u"1" || at.value("hidden") == u"true";
+            bool hidden = isTrue(at.value("hidden"));
             double width = at.value("width").toDouble();
             last = std::min(last, first + 16384);
             for (int c = std::max(0, first); c <= last; ++c) {
@@ -294,16 +459,21 @@ Sheet readXlsx(const QString& path)
             }
         } else if (n == u"row") {
             rowIndex = at.hasAttribute("r") ? at.value("r").toInt() - 1 : rowIndex + 1;
-            if (at.hasAttribute("ht") && (at.value("customHeight") == u"1" || at.value("customHeight") == u"true"))
+            colIndex = -1;
+            if (at.hasAttribute("ht") && isTrue(at.value("customHeight")))
                 sheet.setRowHeight(rowIndex, at.value("ht").toDouble());
-            if (at.value("hidden") == u"1" || at.value("hidden") == u"true") sheet.setRowHidden(rowIndex, true);
+            if (isTrue(at.value("hidden"))) sheet.setRowHidden(rowIndex, true);
         } else if (n == u"c") {
-            auto ref = parseCellRef(at.value("r").toString());
+            // A cell without a reference follows the one before it in its row.
+            auto ref = cellRef(at.value("r"));
             int row = ref ? ref->first : rowIndex;
-            int col = ref ? ref->second : maxCol + 1;
-            QString type = at.value("t").toString();
+            int col = ref ? ref->second : colIndex + 1;
+            colIndex = col;
+            if (row < 0) continue;
+            const QStringView type = at.value("t");
             int s = at.value("s").toInt();
-            const Style style = s >= 0 && s < int(styles.size()) ? styles[s] : Style{};
+            static const Style kNoStyle;
+            const Style& style = s >= 0 && s < int(styles.size()) ? styles[s] : kNoStyle;
             if (s >= 0 && s < int(xfUse.size())) ++xfUse[s];
             QString value;
             bool hasValue = false;
@@ -320,16 +490,17 @@ Sheet readXlsx(const QString& path)
                     hasValue = true;
                 }
             }
-            CellFormat fmt{style.align, style.bold, style.fontSize};
             if (!hasValue) {
-                if (fmt != CellFormat{}) styledEmpty.push_back({row, col, fmt});
+                if (s >= 0 && s < int(styles.size())) styledEmpty.push_back({row, col, s});
                 continue;
             }
             QString text;
             if (type == u"s") {
                 int i = value.toInt();
                 text = i >= 0 && i < shared.size() ? shared[i] : QString();
-            } else if (type == u"str" || type == u"inlineStr" || type == u"e") {
+            } else if (type == u"str") {
+                text = unescapeText(value);
+            } else if (type == u"inlineStr" || type == u"e") {
                 text = value;
             } else if (type == u"b") {
                 text = value.trimmed() == "1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
@@ -341,21 +512,26 @@ Sheet readXlsx(const QString& path)
                 double v = value.toDouble(&ok);
                 text = ok ? (style.numFmt == "@" ? value : formatNumber(v, style.numFmt, date1904)) : value;
             }
-            sheet.setText(row, col, text);
-            sheet.setFormat(row, col, fmt);
-            if (!text.isEmpty()) {
-                maxRow = std::max(maxRow, row);
-                maxCol = std::max(maxCol, col);
+            if (text.isEmpty()) {
+                if (s >= 0 && s < int(styles.size())) styledEmpty.push_back({row, col, s});
+                continue;
             }
+            sheet.setText(row, col, text);
+            if (s >= 0 && s < int(styles.size())) styled.push_back({row, col, s});
+            maxRow = std::max(maxRow, row);
+            maxCol = std::max(maxCol, col);
         } else if (n == u"mergeCell") {
             if (auto r = parseRange(at.value("ref").toString())) {
+                // A merge of whole rows or columns is cut at the size of legacy sheets.
+                r->bottom = std::min(r->bottom, std::max(r->top, kFormattedRowLimit - 1));
+                r->right = std::min(r->right, std::max(r->left, kFormattedColumnLimit - 1));
                 sheet.merge(*r);
                 maxRow = std::max(maxRow, r->bottom);
                 maxCol = std::max(maxCol, r->right);
             }
         } else if (n == u"printOptions") {
-            page.gridLines = at.value("gridLines") == u"1" || at.value("gridLines") == u"true";
-            page.centerHorizontally = at.value("horizontalCentered") == u"1" || at.value("horizontalCentered") == u"true";
+            page.gridLines = isTrue(at.value("gridLines"));
+            page.centerHorizontally = isTrue(at.value("horizontalCentered"));
         } else if (n == u"pageMargins") {
             auto mm = [&](const char* k, double fallback) {
                 return at.hasAttribute(k) ? at.value(k).toDouble() * 25.4 : fallback;
@@ -385,31 +561,38 @@ Sheet readXlsx(const QString& path)
             }
         }
     }
-    if (x.hasError()) throw SheetError(QStringLiteral("工作表格式错误：%1").arg(x.errorString()));
+    if (x.hasError()) throw damagedFile();
 
-    // Formatted empty cells belong to the used block, as in spreadsheet programs.
-    for (const auto& p : styledEmpty) {
-        maxRow = std::max(maxRow, p.row);
-        maxCol = std::max(maxCol, p.col);
-    }
-    sheet.setExtent(maxRow + 1, maxCol + 1);
-    for (const auto& p : styledEmpty) sheet.setFormat(p.row, p.col, p.format);
+    // The sheet's font is the one most cells use; the others keep their size.
     std::map<std::pair<QString, double>, int> fontUse;
     for (size_t i = 0; i < styles.size(); ++i)
         if (styles[i].fontSize > 0) fontUse[{styles[i].fontName, styles[i].fontSize}] += xfUse[i];
+    double sheetSize = 0;
     if (!fontUse.empty()) {
         auto best = std::max_element(fontUse.begin(), fontUse.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
         if (!best->first.first.isEmpty()) sheet.setFontFamily(best->first.first);
         sheet.setFontSize(best->first.second);
-        for (int r = 0; r < sheet.rowCount(); ++r)
-            for (int c = 0; c < sheet.columnCount(); ++c) {
-                CellFormat f = sheet.format(r, c);
-                if (f.fontSize == best->first.second) {
-                    f.fontSize = 0;
-                    sheet.setFormat(r, c, f);
-                }
-            }
+        sheetSize = best->first.second;
     }
+    auto formatOf = [&](const Styled& c) {
+        const Style& st = styles[c.xf];
+        return CellFormat{st.align, st.bold, st.fontSize == sheetSize ? 0 : st.fontSize};
+    };
+    // The used block holds the cells with values, the merges and the
+    // formatted empty cells (a template is nothing else), but formatted cells
+    // widen it only within the size of legacy sheets: some programs format
+    // cells out to the last column and row, and a block grown to that size
+    // would be read, shown and printed for nothing.
+    for (const Styled& c : styledEmpty)
+        if (c.row < kFormattedRowLimit && c.col < kFormattedColumnLimit && formatOf(c) != CellFormat{}) {
+            maxRow = std::max(maxRow, c.row);
+            maxCol = std::max(maxCol, c.col);
+        }
+    sheet.setExtent(maxRow + 1, maxCol + 1);
+    for (const auto* list : {&styled, &styledEmpty})
+        for (const Styled& c : *list)
+            if (c.row <= maxRow && c.col <= maxCol && formatOf(c) != CellFormat{})
+                sheet.setFormat(c.row, c.col, formatOf(c));
 
     if (!printArea.isEmpty())
         if (auto r = parseRange(printArea.split(',').value(0))) sheet.setPrintArea(*r);
@@ -421,6 +604,11 @@ Sheet readXlsx(const QString& path)
         if (ok1 && ok2 && a >= 1 && b >= a) sheet.setPrintTitleRows(std::pair{a - 1, b - 1});
     }
     return sheet;
+}
+
+Sheet readXlsx(const QString& path)
+{
+    return xlsxFromData(readFileData(path));
 }
 
 }  // namespace tj::sheet

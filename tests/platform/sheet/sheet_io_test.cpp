@@ -4,6 +4,12 @@
 #include "platform/sheet/Sheet.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonArray>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
@@ -178,6 +184,120 @@ TEST(SheetFiles, NumberFormats)
         {1.5, "\"¥\"0.00", "¥1.50"},
     };
     for (const auto& c : cases) EXPECT_EQ(formatNumber(c.value, QString::fromUtf8(c.code)), QString::fromUtf8(c.shown)) << c.code;
+}
+
+TEST(SheetFiles, TextsThatAreNumbersOrDatesAndThoseThatStayTexts)
+{
+    const double day = 1.0 / 86400;
+    struct Case {
+        const char* text;
+        double value;
+        const char* format;
+    } numbers[] = {
+        {"35", 35, "0"},
+        {"0", 0, "0"},
+        {"1234.50", 1234.5, "0.00"},
+        {"1,234.50", 1234.5, "#,##0.00"},
+        {"-12.5", -12.5, "0.0"},
+        {"0.05", 0.05, "0.00"},
+        {"12.50%", 0.125, "0.00%"},
+        {"13800138000", 13800138000.0, "0"},
+        {"99999999999.9999", 99999999999.9999, "0.0000"},
+        {"2024-01-05", 45296, "yyyy-mm-dd"},
+        {"1900-02-28", 59, "yyyy-mm-dd"},
+        {"1900-03-01", 61, "yyyy-mm-dd"},
+        {"2024-01-05 08:30:00", 45296 + 30600 * day, "yyyy-mm-dd hh:mm:ss"},
+        {"2024-01-05 08:30", 45296 + 30600 * day, "yyyy-mm-dd hh:mm"},
+        {"08:30", 30600 * day, "hh:mm"},
+        {"23:59:59", 86399 * day, "hh:mm:ss"},
+    };
+    for (const Case& c : numbers) {
+        auto v = numberFromText(QString::fromUtf8(c.text));
+        ASSERT_TRUE(v) << c.text;
+        EXPECT_NEAR(v->value, c.value, 1e-9) << c.text;
+        EXPECT_EQ(v->format, QString::fromUtf8(c.format)) << c.text;
+    }
+    // Codes, identity card numbers and anything not shown back the same.
+    for (const char* text : {"0012.50", "007", "110101199003071234", "110101900307123", "6901234567892", "+5", " 12", "12 ", "1e5",
+                             "1,23", "12,3456", "-0", "1.", ".5", "12%%", "2024-13-01", "2024-02-30", "1899-12-31",
+                             "2024-1-5", "24:00", "1-23", "12-3", "", "合计", "¥1.50"})
+        EXPECT_FALSE(numberFromText(QString::fromUtf8(text))) << text;
+}
+
+TEST(SheetFiles, WrittenNumbersAndDatesAreValuesInOtherSpreadsheetPrograms)
+{
+    // The distribution's Python with openpyxl reads the file, not our reader.
+    QString python = QFileInfo::exists("/usr/bin/python3") ? QStringLiteral("/usr/bin/python3")
+                                                           : QStandardPaths::findExecutable("python3");
+    if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed (scripts/install-deps installs it with python3-openpyxl)";
+
+    Sheet s;
+    QStringList rows[] = {
+        {"体检号", "姓名", "金额", "比例", "登记时间", "出生日期", "身份证号", "编号", "时间"},
+        {"1-23", "张三", "1234.50", "12.50%", "2024-01-05 08:30:00", "1990-03-07", "110101199003071234", "0012", "08:30"},
+        {"1-24", "李四", "1,000.00", "-5%", "2024-01-06 14:05:09", "1985-11-30", "11010119851130002X", "13", "14:05"},
+        {"合计", "", "2234.50", "", "", "", "", "", ""},
+    };
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < rows[r].size(); ++c) s.setText(r, c, rows[r][c]);
+    s.setFormat(3, 2, CellFormat{HAlign::Right, true});
+    QTemporaryDir dir;
+    QString path = dir.filePath("列表.xlsx");
+    writeXlsx(s, path);
+
+    const char* script = R"(
+import json, sys, openpyxl
+ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
+out = {}
+for row in ws.iter_rows():
+    for c in row:
+        if c.value is None:
+            continue
+        v = c.value.isoformat() if hasattr(c.value, "isoformat") else c.value
+        out[c.coordinate] = ["d" if c.is_date else c.data_type, v, c.number_format, bool(c.font.b)]
+print(json.dumps(out))
+)";
+    QProcess p;
+    p.start(python, {"-c", script, path});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QJsonObject cells = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    auto cell = [&](const char* ref) { return cells.value(ref).toArray(); };
+    auto expectNumber = [&](const char* ref, double value, const char* format) {
+        QJsonArray c = cell(ref);
+        EXPECT_EQ(c[0].toString(), "n") << ref;
+        EXPECT_NEAR(c[1].toDouble(), value, 1e-9) << ref;
+        EXPECT_EQ(c[2].toString(), format) << ref;
+    };
+    auto expectDate = [&](const char* ref, const char* iso, const char* format) {
+        QJsonArray c = cell(ref);
+        EXPECT_EQ(c[0].toString(), "d") << ref;
+        EXPECT_EQ(c[1].toString(), iso) << ref;
+        EXPECT_EQ(c[2].toString(), format) << ref;
+    };
+    auto expectText = [&](const char* ref, const QString& text) {
+        QJsonArray c = cell(ref);
+        EXPECT_EQ(c[0].toString(), "s") << ref;
+        EXPECT_EQ(c[1].toString(), text) << ref;
+    };
+    expectNumber("C2", 1234.5, "0.00");
+    expectNumber("C3", 1000, "#,##0.00");
+    expectNumber("C4", 2234.5, "0.00");
+    EXPECT_TRUE(cell("C4")[3].toBool());  // the cell keeps its bold format
+    expectNumber("D2", 0.125, "0.00%");
+    expectNumber("D3", -0.05, "0%");
+    expectNumber("H3", 13, "0");
+    expectDate("E2", "2024-01-05T08:30:00", "yyyy-mm-dd hh:mm:ss");
+    expectDate("F3", "1985-11-30T00:00:00", "yyyy-mm-dd");
+    expectDate("I3", "14:05:00", "hh:mm");
+    expectText("A2", "1-23");
+    expectText("G2", "110101199003071234");
+    expectText("G3", "11010119851130002X");
+    expectText("H2", "0012");
+    expectText("A4", "合计");
+
+    // And the program itself reads back the texts it wrote.
+    EXPECT_EQ(readSheet(path).texts(), s.texts());
 }
 
 TEST(SheetFiles, FilesThatAreNoSpreadsheetAreRefused)
