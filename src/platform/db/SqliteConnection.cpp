@@ -14,6 +14,12 @@ namespace tj::db {
 
 namespace {
 
+// An error of the database with its kind and extended result code.
+SqlError sqliteError(int code, const QString& message)
+{
+    return SqlError(message, SqlError::kindOfSqlite(code, message), QString::number(code), code);
+}
+
 // Translations (and their prepared statements) kept per connection; the
 // cache is emptied when it grows past this many statement texts.
 constexpr int CacheLimit = 400;
@@ -225,27 +231,27 @@ struct SqliteConnection::Impl {
     QHash<QString, std::shared_ptr<Compiled>> cache;
     QHash<QString, std::vector<ColumnInfo>> columns;
 
-    [[noreturn]] void fail(const char* context = nullptr) const
+    [[noreturn]] void fail() const
     {
-        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("database is not open");
-        if (context)
-            msg = QString::fromUtf8(context) + QStringLiteral(": ") + msg;
-        throw SqlError(msg);
+        if (!db)
+            requireOpen();
+        throw sqliteError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
     }
 
     void requireOpen() const
     {
         if (!db)
-            throw SqlError(QStringLiteral("The connection to the database is not open."));
+            throw SqlError(QStringLiteral("The connection to the database is not open."), SqlError::Kind::ConnectionLost);
     }
 
     void exec(const char* sql)
     {
         char* err = nullptr;
-        if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
+        if (rc != SQLITE_OK) {
             const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
             sqlite3_free(err);
-            throw SqlError(msg);
+            throw sqliteError(sqlite3_extended_errcode(db), msg);
         }
     }
 
@@ -350,9 +356,10 @@ struct SqliteConnection::Impl {
         }
     }
 
-    // Runs one prepared statement to its end; rows go to rs when given.
-    // Returns sqlite3_changes for statements that write.
-    int run(sqlite3_stmt* st, ResultSet* rs)
+    // Runs one prepared statement to its end, or until maxRows rows are read
+    // when maxRows >= 0; rows go to rs when given. Returns sqlite3_changes
+    // for statements that write.
+    int run(sqlite3_stmt* st, ResultSet* rs, int maxRows = -1)
     {
         const int ncol = sqlite3_column_count(st);
         std::vector<char> money;
@@ -394,6 +401,8 @@ struct SqliteConnection::Impl {
                     }
                 }
                 rs->rows.push_back(std::move(row));
+                if (maxRows >= 0 && int(rs->rows.size()) >= maxRows)
+                    break;
                 continue;
             }
             if (rc == SQLITE_DONE)
@@ -401,7 +410,7 @@ struct SqliteConnection::Impl {
             const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
             sqlite3_reset(st);
             sqlite3_clear_bindings(st);
-            throw SqlError(msg);
+            throw sqliteError(rc, msg);
         }
         const int changes = sqlite3_stmt_readonly(st) ? -1 : sqlite3_changes(db);
         sqlite3_reset(st);
@@ -441,8 +450,14 @@ struct SqliteConnection::Impl {
         columns.clear();
     }
 
-    int execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs);
-    int runProgram(Compiled& c, const std::vector<Value>* params, bool numbered, ResultSet* rs);
+    // Where the rows of a program go.
+    struct Output {
+        ResultSet* last = nullptr;                    // the last result set
+        std::vector<StatementResult>* all = nullptr;  // every result set and row count, in order
+        bool firstRowOnly = false;  // the first result set decides: one row into `last`, then stop
+    };
+    int execute(const QString& sql, const std::vector<Value>* params, const Output& out);
+    int runProgram(Compiled& c, const std::vector<Value>* params, bool numbered, const Output& out);
     Shape shape;  // scratch, reused between statements
 };
 
@@ -562,23 +577,23 @@ void SqliteConnection::Impl::truncate(const QString& table)
         exec(QStringLiteral("DELETE FROM %1.sqlite_sequence WHERE name = '%2'").arg(temp ? QLatin1String("temp") : QLatin1String("main"), s).toUtf8().constData());
 }
 
-int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs)
+int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, const Output& out)
 {
     requireOpen();
     if (!params && parameterize(sql, shape)) {
         const std::shared_ptr<Compiled> c = compile(shape.key, true);
         if (c->shapeUsable) {
             const std::vector<Value> values = std::move(shape.values);
-            return runProgram(*c, &values, true, rs);
+            return runProgram(*c, &values, true, out);
         }
     }
     const std::shared_ptr<Compiled> c = compile(sql);
     if (params && (c->program.steps.size() != 1 || c->program.steps.front().kind != TsqlStep::Kind::Sql))
         throw SqlError(QStringLiteral("Parameters can be given to a single statement only."));
-    return runProgram(*c, params, false, rs);
+    return runProgram(*c, params, false, out);
 }
 
-int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Value>* params, bool numbered, ResultSet* rs)
+int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Value>* params, bool numbered, const Output& out)
 {
     Compiled* c = &compiled;
     const auto& steps = c->program.steps;
@@ -600,6 +615,8 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
         if (step.kind == TsqlStep::Kind::SelectInto) {
             selectInto(step, st);
             changes = sqlite3_changes(db);
+            if (out.all)
+                out.all->push_back({false, {}, changes});
             continue;
         }
         if (params) {
@@ -608,10 +625,12 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
             else
                 bind(st, *params);
         }
-        const bool rowsWanted = rs && sqlite3_column_count(st) > 0;
+        const bool hasColumns = sqlite3_column_count(st) > 0;
+        const bool rowsWanted = (out.last || out.all) && hasColumns;
+        const bool stopHere = out.firstRowOnly && hasColumns;
         int n;
         try {
-            n = run(st, rowsWanted ? &scratch : nullptr);
+            n = run(st, rowsWanted ? &scratch : nullptr, stopHere ? 1 : -1);
         } catch (...) {
             if (step.isInsert)
                 identity = Value();
@@ -619,8 +638,16 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
                 columns.clear();
             throw;
         }
-        if (rowsWanted)
-            *rs = std::move(scratch);
+        if (out.all) {
+            if (hasColumns)
+                out.all->push_back({true, scratch, int(scratch.rows.size())});
+            else if (!c->ddl[i] && !sqlite3_stmt_readonly(st))
+                out.all->push_back({false, {}, n});
+        }
+        if (rowsWanted && out.last)
+            *out.last = std::move(scratch);
+        if (stopHere)
+            return 0;
         if (c->ddl[i]) {
             columns.clear();
             // A statement prepared against the old schema is prepared again next time.
@@ -655,8 +682,9 @@ void SqliteConnection::open()
     const int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QStringLiteral("%1: %2").arg(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"), d->path);
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw SqlError(msg);
+        throw sqliteError(code, msg);
     }
     d->db = db;
     try {
@@ -690,26 +718,40 @@ bool SqliteConnection::isOpen() const
 
 int SqliteConnection::execute(const QString& sql)
 {
-    return d->execute(sql, nullptr, nullptr);
+    return d->execute(sql, nullptr, {});
 }
 
 int SqliteConnection::execute(const QString& sql, const std::vector<Value>& params)
 {
-    return d->execute(sql, &params, nullptr);
+    return d->execute(sql, &params, {});
 }
 
 ResultSet SqliteConnection::query(const QString& sql)
 {
     ResultSet rs;
-    d->execute(sql, nullptr, &rs);
+    d->execute(sql, nullptr, {&rs});
     return rs;
 }
 
 ResultSet SqliteConnection::query(const QString& sql, const std::vector<Value>& params)
 {
     ResultSet rs;
-    d->execute(sql, &params, &rs);
+    d->execute(sql, &params, {&rs});
     return rs;
+}
+
+bool SqliteConnection::exists(const QString& sql)
+{
+    ResultSet rs;
+    d->execute(sql, nullptr, {&rs, nullptr, true});
+    return !rs.isEmpty();
+}
+
+std::vector<StatementResult> SqliteConnection::executeBatch(const QString& sql)
+{
+    std::vector<StatementResult> all;
+    d->execute(sql, nullptr, {nullptr, &all});
+    return all;
 }
 
 void SqliteConnection::executeNative(const QString& sql)
