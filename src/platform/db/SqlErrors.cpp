@@ -166,11 +166,11 @@ QString fromPattern(const QString& text)
 QString ChineseMessage(const SqlError& e)
 {
     const QString text = serverText(e.message());
-    if (hasChinese(text))
-        return text;  // a Chinese server's own words, or a message of this program
     const QString known = fromPattern(text);
     if (!known.isEmpty())
         return known;
+    if (hasChinese(text))
+        return text;  // a Chinese server's own words, or a message of this program
     switch (e.kind()) {
     case Kind::ConnectionLost: return QStringLiteral("数据库连接失败：与数据库的连接已断开或无法建立。");
     case Kind::Timeout: return QStringLiteral("查询超时已过期。");
