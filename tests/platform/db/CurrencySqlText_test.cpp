@@ -104,6 +104,23 @@ TEST(SqlText, QuotesTextInsideQuotesOnly)
     EXPECT_EQ(SqlText::quoted(QStringLiteral("it's")), QStringLiteral("'it''s'"));
 }
 
+TEST(SqlText, QuotesAreReadPastCommentsAndBracketedNames)
+{
+    const QString name = QStringLiteral("O'Neil");
+    // A quote in a comment or in a bracketed name opens no string.
+    EXPECT_EQ(SqlText::format("select 1 -- it's\nfrom t where xm='%s'", name),
+              QStringLiteral("select 1 -- it's\nfrom t where xm='O''Neil'"));
+    EXPECT_EQ(SqlText::format("select /* it's */ * from t where xm='%s' and id=%d", name, 3),
+              QStringLiteral("select /* it's */ * from t where xm='O''Neil' and id=3"));
+    EXPECT_EQ(SqlText::format("select [O'Neil col] from t where xm='%s'", name),
+              QStringLiteral("select [O'Neil col] from t where xm='O''Neil'"));
+    // A name placed inside brackets cannot close them.
+    EXPECT_EQ(SqlText::format("select [%s] from t where xm=N'%s'", QStringLiteral("a]b"), name),
+              QStringLiteral("select [a]]b] from t where xm=N'O''Neil'"));
+    EXPECT_THROW(SqlText::format("select 1 -- %s\n", name), std::logic_error);
+    EXPECT_EQ(SqlText::format("select 1 -- 100%% sure\nfrom t where id=%d", 1), QStringLiteral("select 1 -- 100% sure\nfrom t where id=1"));
+}
+
 TEST(SqlText, MismatchesAreProgrammingErrors)
 {
     EXPECT_THROW(SqlText::format("id=%d"), std::logic_error);
