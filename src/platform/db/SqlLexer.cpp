@@ -28,6 +28,24 @@ bool isDigit(QChar c)
 
 }  // namespace
 
+int Lexer::skipQuoted(int i, QChar close, bool* closed) const
+{
+    const int n = int(s_.size());
+    *closed = false;
+    while (i < n) {
+        if (s_[i] == close) {
+            if (i + 1 < n && s_[i + 1] == close) {
+                i += 2;  // the mark doubled stands for itself
+                continue;
+            }
+            *closed = true;
+            return i + 1;
+        }
+        ++i;
+    }
+    return i;
+}
+
 bool Lexer::next(Lexeme& out)
 {
     const int n = int(s_.size());
@@ -68,37 +86,10 @@ bool Lexer::next(Lexeme& out)
     } else if (c == QLatin1Char('\'') || ((c == QLatin1Char('N') || c == QLatin1Char('n')) && d == QLatin1Char('\''))) {
         out.kind = Lexeme::String;
         out.unicode = c != QLatin1Char('\'');
-        i += out.unicode ? 2 : 1;
-        out.closed = false;
-        while (i < n) {
-            if (s_[i] == QLatin1Char('\'')) {
-                if (i + 1 < n && s_[i + 1] == QLatin1Char('\'')) {
-                    i += 2;
-                    continue;
-                }
-                ++i;
-                out.closed = true;
-                break;
-            }
-            ++i;
-        }
+        i = skipQuoted(i + (out.unicode ? 2 : 1), QLatin1Char('\''), &out.closed);
     } else if (c == QLatin1Char('[') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
-        const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
         out.kind = Lexeme::Name;
-        out.closed = false;
-        ++i;
-        while (i < n) {
-            if (s_[i] == close) {
-                if (i + 1 < n && s_[i + 1] == close) {
-                    i += 2;
-                    continue;
-                }
-                ++i;
-                out.closed = true;
-                break;
-            }
-            ++i;
-        }
+        i = skipQuoted(i + 1, c == QLatin1Char('[') ? QLatin1Char(']') : c, &out.closed);
     } else if (c == QLatin1Char('0') && (d == QLatin1Char('x') || d == QLatin1Char('X'))) {
         i += 2;
         while (i < n && isHexDigit(s_[i]))

@@ -43,6 +43,9 @@ public:
     int position() const { return pos_; }
 
 private:
+    // Past the closing mark of a string or name whose text starts at i.
+    int skipQuoted(int i, QChar close, bool* closed) const;
+
     QStringView s_;
     int pos_ = 0;
 };

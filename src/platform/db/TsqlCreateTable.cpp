@@ -1,3 +1,5 @@
+// CREATE TABLE: column types, identities, keys, defaults, the varchar width
+// checks and the triggers that keep stored values in one shape.
 #include "platform/db/TsqlInternal.h"
 
 namespace tj::db::tsql {

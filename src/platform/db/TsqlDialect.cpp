@@ -1,3 +1,5 @@
+// Statements: splitting a batch, the statement forms and their steps, GO
+// batches and table names.
 #include "platform/db/TsqlDialect.h"
 
 #include "platform/db/SqlLexer.h"
@@ -11,14 +13,8 @@ namespace {
 
 bool isStatementStart(const Token& t)
 {
-    static const char* const words[] = {"create", "alter", "drop", "truncate", "insert", "update", "delete",
-                                        "if", "begin", "commit", "rollback", "use", "declare", "exec", "execute"};
-    if (t.kind != Token::Word)
-        return false;
-    for (const char* w : words)
-        if (t.is(w))
-            return true;
-    return false;
+    return t.isAny({"create", "alter", "drop", "truncate", "insert", "update", "delete", "if", "begin", "commit",
+                    "rollback", "use", "declare", "exec", "execute"});
 }
 
 // Whether a top-level SELECT begins a new statement after the tokens of the

@@ -1,3 +1,5 @@
+// Expressions: functions, TOP, variables, "+" on text and the collation of
+// literals, rewritten for SQLite.
 #include "platform/db/TsqlInternal.h"
 
 namespace tj::db::tsql {

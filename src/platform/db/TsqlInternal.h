@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,13 @@ struct Token {
     bool is(const char* word) const
     {
         return kind == Word && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    }
+    bool isAny(std::initializer_list<const char*> words) const
+    {
+        for (const char* w : words)
+            if (is(w))
+                return true;
+        return false;
     }
     bool isPunct(const char* p) const { return kind == Punct && text == QLatin1String(p); }
     bool isName() const { return kind == Word || kind == QIdent; }

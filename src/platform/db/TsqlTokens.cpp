@@ -1,3 +1,5 @@
+// T-SQL tokens on the shared scanner, their SQLite text, and the small
+// tests on tokens that the other parts of the translation share.
 #include "platform/db/TsqlInternal.h"
 
 #include "platform/db/SqlLexer.h"
@@ -204,17 +206,11 @@ bool isCompareOp(const Token& t)
 // Words that never name a column.
 bool isKeyword(const Token& t)
 {
-    static const char* const words[] = {"null", "end", "then", "else", "when", "and", "or", "not", "select", "where", "on",
-                                        "having", "case", "as", "in", "is", "like", "between", "exists", "distinct", "from",
-                                        "by", "set", "values", "union", "all", "top", "escape", "collate", "limit", "into",
-                                        "join", "inner", "left", "right", "outer", "cross", "group", "order", "asc", "desc",
-                                        "any", "some", "update", "delete", "insert"};
-    if (t.kind != Token::Word)
-        return false;
-    for (const char* w : words)
-        if (t.is(w))
-            return true;
-    return false;
+    return t.isAny({"null", "end", "then", "else", "when", "and", "or", "not", "select", "where", "on",
+                    "having", "case", "as", "in", "is", "like", "between", "exists", "distinct", "from",
+                    "by", "set", "values", "union", "all", "top", "escape", "collate", "limit", "into",
+                    "join", "inner", "left", "right", "outer", "cross", "group", "order", "asc", "desc",
+                    "any", "some", "update", "delete", "insert"});
 }
 
 bool isPlainName(const Token& t)
