@@ -1,5 +1,7 @@
 #include "common/Gbk.h"
 
+#include "platform/db/GbkText.h"
+
 #include <unicode/ucnv.h>
 
 #include <array>
@@ -194,25 +196,7 @@ QString fromGbk(QByteArrayView bytes)
 
 qsizetype gbkLength(const QString& text)
 {
-    const Cp936Tables& t = cp936();
-    qsizetype total = 0;
-    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = s[i];
-        if (u < 0x80) {
-            total += 1;
-        } else if (QChar::isSurrogate(u) || t.encode[u] == 0) {
-            // Not in GBK: measure the sequence toGbk writes.
-            const qsizetype take =
-                QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(s[i + 1]) ? 2 : 1;
-            total += toGbk(text.mid(i, take)).size();
-            i += take - 1;
-        } else {
-            total += t.encode[u] >= 0x100 ? 2 : 1;
-        }
-    }
-    return total;
+    return qsizetype(db::gbk::byteLength(text));
 }
 
 }  // namespace tj::common

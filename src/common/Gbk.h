@@ -19,7 +19,10 @@ QByteArray toGbk(const QString& text);
 // Text of GBK bytes; undecodable bytes become U+FFFD.
 QString fromGbk(QByteArrayView bytes);
 
-// Number of bytes toGbk(text) would have (the width SQL Server's varchar counts).
+// The width SQL Server's varchar counts for the text: GBK bytes, a character
+// GBK lacks counting one byte as the server stores it as '?' (toGbk writes
+// such characters as four bytes, so this can be less than toGbk's size).
+// The same measure as the embedded database's width check (db::gbk::byteLength).
 qsizetype gbkLength(const QString& text);
 
 // Length in bytes (1, 2 or 4) of the character starting at pos of GBK bytes.

@@ -39,6 +39,8 @@ int SharedConnection::execute(const QString& sql, const std::vector<db::Value>& 
     return target().execute(sql, params);
 }
 db::ResultSet SharedConnection::query(const QString& sql) { return target().query(sql); }
+bool SharedConnection::exists(const QString& sql) { return target().exists(sql); }
+std::vector<db::StatementResult> SharedConnection::executeBatch(const QString& sql) { return target().executeBatch(sql); }
 db::ResultSet SharedConnection::query(const QString& sql, const std::vector<db::Value>& params)
 {
     return target().query(sql, params);

@@ -28,6 +28,8 @@ public:
     int execute(const QString& sql, const std::vector<db::Value>& params) override;
     db::ResultSet query(const QString& sql) override;
     db::ResultSet query(const QString& sql, const std::vector<db::Value>& params) override;
+    bool exists(const QString& sql) override;
+    std::vector<db::StatementResult> executeBatch(const QString& sql) override;
     void beginTransaction() override;
     void commit() override;
     void rollback() override;

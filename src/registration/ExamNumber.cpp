@@ -17,12 +17,17 @@ void ExamNumberCounter::ensureRow()
 {
     if (!isIndividual())
         return;
-    if (!c_.query(QStringLiteral("select * from tjian_csszhi where jian='散检最大体检号' ")).isEmpty())
+    if (c_.exists(QStringLiteral("select * from tjian_csszhi where jian='散检最大体检号' ")))
         return;
-    // Guarded by "not exists" so two workstations creating it at once leave
-    // one row.
-    c_.execute(QStringLiteral("insert into tjian_csszhi(jian, zhi) select '散检最大体检号', '0' "
-                              "where not exists (select * from tjian_csszhi where jian='散检最大体检号')"));
+    // The unique index on the key leaves one row when two workstations
+    // create it at once: the one that loses finds the other's row.
+    try {
+        c_.execute(QStringLiteral("insert into tjian_csszhi(jian, zhi) select '散检最大体检号', '0' "
+                                  "where not exists (select * from tjian_csszhi where jian='散检最大体检号')"));
+    } catch (const db::SqlError& e) {
+        if (e.kind() != db::SqlError::Kind::Constraint)
+            throw;
+    }
 }
 
 void ExamNumberCounter::lock()

@@ -37,7 +37,8 @@ public:
 
     // Individual counter only: creates the row with "0" when it is missing.
     // Meant to run outside the registration transaction, so the row survives
-    // a rolled-back registration.
+    // a rolled-back registration. The key is unique in the database, so two
+    // workstations doing this at once leave one row.
     void ensureRow();
     // Takes the counter row's write lock inside the current transaction.
     void lock();

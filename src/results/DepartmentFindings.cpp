@@ -1,14 +1,15 @@
 #include "results/DepartmentFindings.h"
 
+#include "platform/db/Currency.h"
 #include "platform/db/SqlText.h"
 
 __extension__ typedef __int128 tj_i128;
-#include "results/FixedPoint.h"
 
 #include <optional>
 
 namespace tj::results {
 
+using db::Currency;
 using db::SqlText;
 
 namespace {
@@ -24,8 +25,9 @@ const QString Underweight = QStringLiteral("体重偏低");
 const QString PressureHigh = QStringLiteral("血压偏高");
 const QString PressureLow = QStringLiteral("血压偏低");
 
-// The result with every blank removed, as a fixed-point number.
-std::optional<qint64> measuredValue(const QString& result)
+// The result with every blank removed, as a fixed-point number (digits past
+// the fourth decimal rounded half to even).
+std::optional<Currency> measuredValue(const QString& result)
 {
     QString s;
     s.reserve(result.size());
@@ -34,14 +36,15 @@ std::optional<qint64> measuredValue(const QString& result)
             s += ch;
     if (s.isEmpty())
         return std::nullopt;
-    return ToFixed4(s);
+    return Currency::fromDecimalText(s, Currency::Rounding::HalfToEven);
 }
 
 // weight / (height / 100)^2 in ten-thousandths, rounded half to even:
 // w = W/1e4 kg, h = H/1e4 cm, index = w * 1e4 / h^2 = W * 1e8 / H^2, and in
 // ten-thousandths W * 1e12 / H^2.
-qint64 bodyMassIndex(qint64 weight, qint64 height)
+Currency bodyMassIndex(Currency weightKg, Currency heightCm)
 {
+    const qint64 weight = weightKg.raw(), height = heightCm.raw();
     const tj_i128 num = tj_i128(weight) * 1000000000000LL;
     const tj_i128 den = tj_i128(height) * height;
     tj_i128 q = num / den;
@@ -50,12 +53,12 @@ qint64 bodyMassIndex(qint64 weight, qint64 height)
         r = -r;
     if (2 * r > den || (2 * r == den && (q % 2) != 0))
         q += num < 0 ? -1 : 1;
-    return qint64(q);
+    return Currency::fromRaw(qint64(q));
 }
 
-QString f2(qint64 v)
+QString f2(Currency v)
 {
-    return Fixed4ToString(v, 2);
+    return v.toString(2);
 }
 
 }  // namespace
@@ -71,7 +74,7 @@ QStringList Findings::diagnosisTexts() const
 Findings ComputeDepartmentFindings(const std::vector<FindingsRow>& rows)
 {
     Findings out;
-    std::optional<qint64> height, weight, systolic, diastolic;
+    std::optional<Currency> height, weight, systolic, diastolic;
 
     for (const FindingsRow& row : rows) {
         const QString name = row.itemName.trimmed();
@@ -90,26 +93,27 @@ Findings ComputeDepartmentFindings(const std::vector<FindingsRow>& rows)
         }
     }
 
-    if (height && weight && *height > 0) {
-        const qint64 index = bodyMassIndex(*weight, *height);
-        if (index >= 280000) {
+    const auto units = [](qint64 n) { return Currency::fromInteger(n); };
+    if (height && weight && *height > Currency()) {
+        const Currency index = bodyMassIndex(*weight, *height);
+        if (index >= units(28)) {
             out.diagnoses.push_back({Diagnosis::Source::BodyMass, Obese});
             out.text += QStringLiteral("体重指数：%1（>=28），提示：肥胖；").arg(f2(index));
         }
-        if (index >= 240000 && index < 280000) {
+        if (index >= units(24) && index < units(28)) {
             out.diagnoses.push_back({Diagnosis::Source::BodyMass, Overweight});
             out.text += QStringLiteral("体重指数：%1（>=24,<28），提示：超重；").arg(f2(index));
         }
-        if (index < 185000) {
+        if (index < Currency::fromRaw(185000) /* 18.5 */) {
             out.diagnoses.push_back({Diagnosis::Source::BodyMass, Underweight});
             out.text += QStringLiteral("体重指数：%1（<18.5），提示：体重偏低；").arg(f2(index));
         }
     }
 
     const QString pressures = QStringLiteral("收缩压（%1 mmHg），舒张压（%2 mmHg）；")
-                                 .arg(f2(systolic.value_or(0)), f2(diastolic.value_or(0)));
-    const bool high = (systolic && *systolic >= 1400000) || (diastolic && *diastolic >= 900000);
-    const bool low = !high && ((systolic && *systolic < 900000) || (diastolic && *diastolic < 600000));
+                                 .arg(f2(systolic.value_or(Currency())), f2(diastolic.value_or(Currency())));
+    const bool high = (systolic && *systolic >= units(140)) || (diastolic && *diastolic >= units(90));
+    const bool low = !high && ((systolic && *systolic < units(90)) || (diastolic && *diastolic < units(60)));
     if (high) {
         out.diagnoses.push_back({Diagnosis::Source::BloodPressure, PressureHigh});
         out.text += QStringLiteral("血压状况：血压偏高，") + pressures;

@@ -1,6 +1,6 @@
 #include "results/ResultEvaluation.h"
 
-#include "results/FixedPoint.h"
+#include "platform/db/Currency.h"
 
 namespace tj::results {
 
@@ -16,9 +16,10 @@ bool checkLimit(const QString& text, const QString& limit, const QString& tip, S
     if (limit.isEmpty())
         return true;
     bool hit = false;
-    if (const auto limitValue = ToFixed4(limit)) {
-        // number x 10000 against the limit's fixed-point value, strictly
-        const auto value = ToScaledBounds(text);
+    using db::Currency;
+    if (const auto limitValue = Currency::fromDecimalText(limit, Currency::Rounding::HalfToEven)) {
+        // the typed number against the limit's fixed-point value, strictly
+        const auto value = Currency::boundsOf(text);
         if (!value)
             return false;
         hit = side == Side::Lower ? value->floor < *limitValue : value->ceil > *limitValue;

@@ -365,6 +365,25 @@ TEST_F(Registration, IndividualCounterRowSurvivesAFailedFirstRegistration)
     EXPECT_EQ(count(SqlText::format("select djbzhi from tjian_ryuan where id=%d", p)), 0);
 }
 
+TEST_F(Registration, TwoWorkstationsCreatingTheIndividualCounterLeaveOneRow)
+{
+    auto other = db.openAnother();
+    ExamNumberCounter(c(), 0).ensureRow();
+    ExamNumberCounter(*other, 0).ensureRow();
+    EXPECT_EQ(AllocateExamNumber(*other, 0).text(), "0-1");
+    EXPECT_EQ(AllocateExamNumber(c(), 0).text(), "0-1");
+    // A workstation that missed the other's row and appends its own, as a
+    // data set would, is refused by the database: never two counters.
+    try {
+        other->execute("insert into tjian_csszhi(jian, zhi) values('散检最大体检号', '5')");
+        ADD_FAILURE() << "a second counter row was stored";
+    } catch (const tj::db::SqlError& e) {
+        EXPECT_EQ(e.kind(), tj::db::SqlError::Kind::Constraint) << e.what();
+    }
+    EXPECT_EQ(count("select count(*) from tjian_csszhi where jian='散检最大体检号'"), 1);
+    EXPECT_EQ(c().scalar("select zhi from tjian_csszhi where jian='散检最大体检号'").toString(), "0");
+}
+
 TEST_F(Registration, IndividualOfAUnitUsesTheUnitButTheZoneBox)
 {
     const int u = unit("华信科技", "2", 3, "41");

@@ -1,6 +1,5 @@
 // Judging typed results against normal results and limits, and the
 // fixed-point numbers the comparison rests on.
-#include "results/FixedPoint.h"
 #include "results/ResultEvaluation.h"
 
 #include <gtest/gtest.h>
@@ -55,29 +54,4 @@ TEST(EvaluateResult, TableOfCases)
         EXPECT_EQ(e.tip, QString::fromUtf8(c.tip));
     }
     EXPECT_EQ(NotANumberMessage, QStringLiteral("请输入正确的数值！"));
-}
-
-TEST(FixedPoint, ConvertsPlainDecimalsAndRefusesTheRest)
-{
-    EXPECT_EQ(ToFixed4("12"), 120000);
-    EXPECT_EQ(ToFixed4("-0.5"), -5000);
-    EXPECT_EQ(ToFixed4("+3.75"), 37500);
-    EXPECT_EQ(ToFixed4(".5"), 5000);
-    EXPECT_EQ(ToFixed4("7."), 70000);
-    EXPECT_EQ(ToFixed4("0.00005"), 0);       // half to even: down to 0.0000
-    EXPECT_EQ(ToFixed4("0.00015"), 2);       // half to even: up to 0.0002
-    EXPECT_EQ(ToFixed4("0.000051"), 1);
-    for (const char* bad : {"", " ", ".", "-", "1.2.3", "1e3", "12a", "1 2", "99999999999999999999", "nan", "inf"})
-        EXPECT_FALSE(ToFixed4(QString::fromUtf8(bad)).has_value()) << bad;
-}
-
-TEST(FixedPoint, FormatsWithHalfAwayFromZero)
-{
-    EXPECT_EQ(Fixed4ToString(283737), "28.37");
-    EXPECT_EQ(Fixed4ToString(283750), "28.38");
-    EXPECT_EQ(Fixed4ToString(-283750), "-28.38");
-    EXPECT_EQ(Fixed4ToString(0), "0.00");
-    EXPECT_EQ(Fixed4ToString(-40), "0.00");
-    EXPECT_EQ(Fixed4ToString(1500000, 2), "150.00");
-    EXPECT_EQ(Fixed4ToString(8334, 4), "0.8334");
 }

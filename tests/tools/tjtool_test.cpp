@@ -25,7 +25,7 @@ ToolRun tjtool(const QStringList& args, const QByteArray& input = {})
 
 }  // namespace
 
-TEST(Tjtool, SqlPrintsRowsAndExactSums)
+TEST(Tjtool, SqlPrintsEveryResultOfAScript)
 {
     // A database of its own beside the executable, removed afterwards.
     const QString name = QStringLiteral("tjtooltest%1").arg(QCoreApplication::applicationPid());
@@ -43,11 +43,31 @@ TEST(Tjtool, SqlPrintsRowsAndExactSums)
 
     const ToolRun sum = tjtool({"sql", name, "select 0.1+0.2 as s"});
     EXPECT_EQ(sum.code, 0) << sum.err.toStdString();
-    EXPECT_EQ(sum.out, "s\n0.3\n");
+    EXPECT_EQ(sum.out, "s\n0.3\n(1 行受影响)\n");
 
     const ToolRun fromInput = tjtool({"sql", name}, "select zhao from pub_yhu where zhao='admin'");
     EXPECT_EQ(fromInput.code, 0) << fromInput.err.toStdString();
-    EXPECT_EQ(fromInput.out, "zhao\nadmin\n");
+    EXPECT_EQ(fromInput.out, "zhao\nadmin\n(1 行受影响)\n");
+
+    // Statements separated by line breaks only; GO inside a string and inside
+    // a comment is text; every result set and row count is printed.
+    const ToolRun script = tjtool({"sql", name},
+                                  "create table #x (v varchar(20))\n"
+                                  "insert into #x values('a\nGO\nb')\n"
+                                  "/* a note\nGO\n*/\n"
+                                  "insert into #x values('c')\n"
+                                  "select v from #x order by v\n"
+                                  "GO\n"
+                                  "select count(*) as n from #x\n"
+                                  "update #x set v = v where v = 'c'\n");
+    EXPECT_EQ(script.code, 0) << script.err.toStdString();
+    EXPECT_EQ(script.out, "(1 行受影响)\n\n(1 行受影响)\n\nv\na GO b\nc\n(2 行受影响)\n\nn\n2\n(1 行受影响)\n\n(1 行受影响)\n");
+
+    // The first error stops the script, named in the server's Chinese words.
+    const ToolRun failing = tjtool({"sql", name}, "select 1 as a\nGO\nselect * from nosuch\nGO\nselect 2 as b\n");
+    EXPECT_EQ(failing.code, 1);
+    EXPECT_EQ(failing.out, "a\n1\n(1 行受影响)\n");
+    EXPECT_TRUE(failing.err.contains("第 2 批") && failing.err.contains("对象名 'nosuch' 无效。")) << failing.err.toStdString();
 }
 
 TEST(Tjtool, RefusesMissingDatabasesAndNamesOutsideTheDataFolder)

@@ -2,7 +2,11 @@
 
 namespace tj::db {
 
-SqlError::SqlError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+SqlError::SqlError(const QString& message, Kind kind, const QString& nativeState, int nativeCode)
+    : std::runtime_error(message.toStdString()), message_(message), kind_(kind), nativeState_(nativeState),
+      nativeCode_(nativeCode)
+{
+}
 
 int ResultSet::columnIndex(const QString& name) const
 {
@@ -28,6 +32,20 @@ Value Connection::scalar(const QString& sql)
     if (rs.rows.empty() || rs.rows.front().empty())
         return Value();
     return rs.rows.front().front();
+}
+
+bool Connection::exists(const QString& sql)
+{
+    return !query(sql).isEmpty();
+}
+
+std::vector<StatementResult> Connection::executeBatch(const QString& sql)
+{
+    StatementResult r;
+    r.resultSet = query(sql);
+    r.hasResultSet = !r.resultSet.columns.isEmpty();
+    r.rowsAffected = r.hasResultSet ? int(r.resultSet.rows.size()) : -1;
+    return {r};
 }
 
 }  // namespace tj::db

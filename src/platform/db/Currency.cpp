@@ -33,14 +33,32 @@ qint64 roundRaw(qint64 raw, int decimals)
     return -((-raw + half) / unit * unit);
 }
 
-// Parses a plain decimal number "[+-]digits[.digits]" into ten-thousandths,
-// rounding half away from zero at the fifth decimal. False when the text has
-// another shape or is out of range.
-bool parseDecimal(const char* p, const char* end, qint64* out)
+// A plain decimal "[+-]digits[.digits]" cut after its fourth decimal: the
+// magnitude in ten-thousandths, the fifth decimal and whether any later
+// digit is not 0.
+struct Decimal {
+    bool negative = false;
+    qint64 magnitude = 0;
+    int fifth = 0;
+    bool restNonZero = false;
+
+    bool exact() const { return fifth == 0 && !restNonZero; }
+    qint64 rounded(Currency::Rounding r) const
+    {
+        bool up = fifth >= 5;
+        if (r == Currency::Rounding::HalfToEven)
+            up = fifth > 5 || (fifth == 5 && (restNonZero || magnitude % 2 != 0));
+        const qint64 m = magnitude + (up ? 1 : 0);
+        return negative ? -m : m;
+    }
+};
+
+// False when the text has another shape or is out of range.
+bool parseDecimal(const char* p, const char* end, Decimal* out)
 {
-    bool neg = false;
+    Decimal d;
     if (p < end && (*p == '+' || *p == '-')) {
-        neg = *p == '-';
+        d.negative = *p == '-';
         ++p;
     }
     qint64 whole = 0;
@@ -54,14 +72,16 @@ bool parseDecimal(const char* p, const char* end, qint64* out)
     }
     qint64 frac = 0;
     int fracDigits = 0;
-    bool roundUp = false;
     if (p < end && *p == '.') {
         ++p;
         while (p < end && *p >= '0' && *p <= '9') {
+            const int digit = *p - '0';
             if (fracDigits < 4)
-                frac = frac * 10 + (*p - '0');
+                frac = frac * 10 + digit;
             else if (fracDigits == 4)
-                roundUp = *p >= '5';
+                d.fifth = digit;
+            else if (digit != 0)
+                d.restNonZero = true;
             ++fracDigits;
             ++digits;
             ++p;
@@ -71,9 +91,29 @@ bool parseDecimal(const char* p, const char* end, qint64* out)
         return false;
     for (int i = fracDigits; i < 4; ++i)
         frac *= 10;
-    qint64 raw = whole * Currency::Scale + frac + (roundUp ? 1 : 0);
-    *out = neg ? -raw : raw;
+    d.magnitude = whole * Currency::Scale + frac;
+    *out = d;
     return true;
+}
+
+bool parseDecimal(const char* p, const char* end, qint64* out)
+{
+    Decimal d;
+    if (!parseDecimal(p, end, &d))
+        return false;
+    *out = d.rounded(Currency::Rounding::HalfAwayFromZero);
+    return true;
+}
+
+// A typed decimal: full-width forms read as ASCII, blanks around it ignored.
+bool parseTyped(const QString& text, Decimal* out)
+{
+    const QString s = text.normalized(QString::NormalizationForm_KC).trimmed();
+    for (const QChar c : s)
+        if (c.unicode() >= 0x80)
+            return false;
+    const QByteArray t = s.toLatin1();
+    return parseDecimal(t.constData(), t.constData() + t.size(), out);
 }
 
 }  // namespace
@@ -111,6 +151,25 @@ std::optional<Currency> Currency::fromString(const QString& text)
     if (!ok || !std::isfinite(d) || std::fabs(d) > 9e14)
         return std::nullopt;
     return fromDouble(d);
+}
+
+std::optional<Currency> Currency::fromDecimalText(const QString& text, Rounding rounding)
+{
+    Decimal d;
+    if (!parseTyped(text, &d))
+        return std::nullopt;
+    return fromRaw(d.rounded(rounding));
+}
+
+std::optional<Currency::Bounds> Currency::boundsOf(const QString& text)
+{
+    Decimal d;
+    if (!parseTyped(text, &d))
+        return std::nullopt;
+    const qint64 up = d.magnitude + (d.exact() ? 0 : 1);
+    if (d.negative)
+        return Bounds{fromRaw(-up), fromRaw(-d.magnitude)};
+    return Bounds{fromRaw(d.magnitude), fromRaw(up)};
 }
 
 Currency Currency::fromString(const QString& text, bool* ok)

@@ -1,5 +1,8 @@
-// Money as a 64-bit count of ten-thousandths, so sums and differences of
-// amounts are exact; conversions to and from text round half away from zero.
+// The program's one fixed-point number: a 64-bit count of ten-thousandths.
+// It holds money (sums and differences of amounts are exact; conversions to
+// and from text round half away from zero) and the numeric results, limits,
+// body-mass indexes and blood pressures that are compared with four
+// decimals.
 #pragma once
 
 #include <QString>
@@ -13,6 +16,12 @@ class Currency {
 public:
     static constexpr qint64 Scale = 10000;
 
+    // How digits beyond the fourth decimal are rounded.
+    enum class Rounding { HalfAwayFromZero, HalfToEven };
+    // The whole ten-thousandths just below and just above a number with
+    // more than four decimals (equal when it has at most four).
+    struct Bounds;
+
     constexpr Currency() = default;
 
     static constexpr Currency fromRaw(qint64 tenThousandths) { Currency c; c.raw_ = tenThousandths; return c; }
@@ -25,6 +34,14 @@ public:
     static std::optional<Currency> fromString(const QString& text);
     // Same, reporting success through ok (0 on failure).
     static Currency fromString(const QString& text, bool* ok);
+    // A plain decimal as typed: "12", "-0.5", "+3.75", ".5", "7.", blanks
+    // around it, and the full-width digits, point and signs a Chinese input
+    // method types. No exponents; more than four decimals are rounded as
+    // asked. Anything else, and values too large to hold, give nullopt.
+    static std::optional<Currency> fromDecimalText(const QString& text, Rounding rounding);
+    // The bounds of such a text: comparing a typed number strictly with a
+    // limit uses them, so 3.49995 counts as below 3.5 and not as equal.
+    static std::optional<Bounds> boundsOf(const QString& text);
 
     constexpr qint64 raw() const { return raw_; }
     double toDouble() const { return double(raw_) / double(Scale); }
@@ -53,6 +70,11 @@ public:
 
 private:
     qint64 raw_ = 0;
+};
+
+struct Currency::Bounds {
+    Currency floor;
+    Currency ceil;
 };
 
 }  // namespace tj::db

@@ -71,4 +71,21 @@ std::size_t byteLength(const char* utf8, std::size_t len)
     return n;
 }
 
+std::size_t byteLength(const QString& text)
+{
+    std::size_t n = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u < 0x80) {
+            ++n;
+            continue;
+        }
+        if (QChar::isHighSurrogate(u) && i + 1 < size && QChar::isLowSurrogate(text.at(i + 1).unicode()))
+            ++i;  // beyond the BMP: never in GBK
+        n += code(u) > 0xFF ? 2 : 1;
+    }
+    return n;
+}
+
 }  // namespace tj::db::gbk

@@ -3,6 +3,7 @@
 // character for sorting (the order SQL Server's Chinese_PRC collations use).
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <cstddef>
 
@@ -12,9 +13,11 @@ namespace tj::db::gbk {
 // characters, 0 when GBK has no such character.
 quint16 code(char32_t cp);
 
-// Bytes of UTF-8 text in GBK (characters GBK lacks count as one byte, as the
-// server stores them as '?').
+// Bytes of text in GBK, the width a varchar column of the Chinese code page
+// counts (characters GBK lacks count as one byte, as the server stores them
+// as '?'). The one measure of that width in the program.
 std::size_t byteLength(const char* utf8, std::size_t len);
+std::size_t byteLength(const QString& text);
 
 // Decodes one code point of UTF-8 at p (p < end); advances p.
 inline char32_t next(const unsigned char*& p, const unsigned char* end)

@@ -14,10 +14,20 @@ namespace {
 
 const char* const DriverLibrary = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";
 
-// The diagnostic records of a handle as one text.
-QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
+// The diagnostic records of a handle: all of them as one text ("[state]
+// text" per record) and the state and native number of the first record
+// that is more than a warning.
+struct Diagnostics {
+    QString text;
+    QString state;
+    int native = 0;
+};
+
+Diagnostics diagnostics(SQLSMALLINT type, SQLHANDLE handle)
 {
+    Diagnostics d;
     QStringList lines;
+    bool chosen = false;
     for (SQLSMALLINT i = 1;; ++i) {
         SQLCHAR state[8] = {0};
         SQLINTEGER native = 0;
@@ -26,10 +36,28 @@ QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
         const SQLRETURN rc = SQLGetDiagRec(type, handle, i, state, &native, text, sizeof text, &len);
         if (rc != SQL_SUCCESS && rc != SQL_SUCCESS_WITH_INFO)
             break;
-        lines << QStringLiteral("[%1] %2").arg(QString::fromLatin1(reinterpret_cast<const char*>(state)),
-                                               QString::fromUtf8(reinterpret_cast<const char*>(text)));
+        const QString st = QString::fromLatin1(reinterpret_cast<const char*>(state));
+        lines << QStringLiteral("[%1] %2").arg(st, QString::fromUtf8(reinterpret_cast<const char*>(text)));
+        if (!chosen && !st.startsWith(QLatin1String("01"))) {
+            d.state = st;
+            d.native = int(native);
+            chosen = true;
+        }
     }
-    return lines.join(QLatin1Char('\n'));
+    d.text = lines.join(QLatin1Char('\n'));
+    return d;
+}
+
+// The error of a handle. The SQLite ODBC driver's native numbers are SQLite
+// result codes; SQL Server's are its error numbers.
+SqlError odbcError(SQLSMALLINT type, SQLHANDLE handle, bool sqliteDriver = false, const QString& fallback = QString())
+{
+    const Diagnostics d = diagnostics(type, handle);
+    const QString text = d.text.isEmpty() ? fallback : d.text;
+    SqlError::Kind kind = SqlError::kindOfOdbc(d.state, sqliteDriver ? 0 : d.native);
+    if (kind == SqlError::Kind::Other && sqliteDriver)
+        kind = SqlError::kindOfSqlite(d.native, text);
+    return SqlError(text, kind, d.state, d.native);
 }
 
 bool ok(SQLRETURN rc)
@@ -53,7 +81,7 @@ struct Stmt {
     explicit Stmt(SQLHDBC dbc)
     {
         if (!ok(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &h)))
-            throw SqlError(diagnostics(SQL_HANDLE_DBC, dbc));
+            throw odbcError(SQL_HANDLE_DBC, dbc);
     }
     ~Stmt() { SQLFreeHandle(SQL_HANDLE_STMT, h); }
     Stmt(const Stmt&) = delete;
@@ -68,26 +96,37 @@ struct OdbcConnection::Impl {
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool connected = false;
+    bool sqliteDriver = false;  // the SQLite ODBC driver (tests): native numbers are SQLite result codes
     int depth = 0;
 
     void requireOpen() const
     {
         if (!connected)
-            throw SqlError(QStringLiteral("The connection to the database is not open."));
+            throw SqlError(QStringLiteral("The connection to the database is not open."), SqlError::Kind::ConnectionLost,
+                           QStringLiteral("08003"));
     }
 
-    int run(const QString& sql, const std::vector<Value>* params, ResultSet* rs);
-    void fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs);
+    SqlError error(SQLSMALLINT type, SQLHANDLE handle) const { return odbcError(type, handle, sqliteDriver); }
+
+    // Where the results of a statement go.
+    struct Output {
+        ResultSet* last = nullptr;                    // the last result set
+        std::vector<StatementResult>* all = nullptr;  // every result set and row count, in order
+        bool firstRowOnly = false;  // the first result set decides: one row into `last`, then close
+    };
+    int run(const QString& sql, const std::vector<Value>* params, const Output& out);
+    // Reads the rows of the current result set; at most maxRows when >= 0.
+    void fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs, int maxRows = -1);
     void endTran(SQLSMALLINT how)
     {
         const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc, how);
         SQLSetConnectAttr(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
         if (!ok(rc))
-            throw SqlError(diagnostics(SQL_HANDLE_DBC, dbc));
+            throw error(SQL_HANDLE_DBC, dbc);
     }
 };
 
-void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
+void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs, int maxRows)
 {
     rs->columns.clear();
     rs->rows.clear();
@@ -100,12 +139,12 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
         rs->columns << QString::fromUtf8(reinterpret_cast<const char*>(name));
         types[std::size_t(c - 1)] = type;
     }
-    for (;;) {
+    while (maxRows < 0 || int(rs->rows.size()) < maxRows) {
         const SQLRETURN rc = SQLFetch(st);
         if (rc == SQL_NO_DATA)
             break;
         if (!ok(rc))
-            throw SqlError(diagnostics(SQL_HANDLE_STMT, st));
+            throw error(SQL_HANDLE_STMT, st);
         std::vector<Value> row;
         row.reserve(std::size_t(ncol));
         for (SQLSMALLINT c = 1; c <= ncol; ++c) {
@@ -119,7 +158,7 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
             case SQL_BIGINT: {
                 SQLBIGINT v = 0;
                 if (!ok(SQLGetData(st, c, SQL_C_SBIGINT, &v, 0, &ind)))
-                    throw SqlError(diagnostics(SQL_HANDLE_STMT, st));
+                    throw error(SQL_HANDLE_STMT, st);
                 row.emplace_back(ind == SQL_NULL_DATA ? Value() : Value(qint64(v)));
                 break;
             }
@@ -128,7 +167,7 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
             case SQL_DOUBLE: {
                 double v = 0;
                 if (!ok(SQLGetData(st, c, SQL_C_DOUBLE, &v, 0, &ind)))
-                    throw SqlError(diagnostics(SQL_HANDLE_STMT, st));
+                    throw error(SQL_HANDLE_STMT, st);
                 row.emplace_back(ind == SQL_NULL_DATA ? Value() : Value(v));
                 break;
             }
@@ -143,7 +182,7 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
                     if (r == SQL_NO_DATA)
                         break;
                     if (!ok(r))
-                        throw SqlError(diagnostics(SQL_HANDLE_STMT, st));
+                        throw error(SQL_HANDLE_STMT, st);
                     if (ind == SQL_NULL_DATA) {
                         isNull = true;
                         break;
@@ -166,7 +205,7 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
                     if (r == SQL_NO_DATA)
                         break;
                     if (!ok(r))
-                        throw SqlError(diagnostics(SQL_HANDLE_STMT, st));
+                        throw error(SQL_HANDLE_STMT, st);
                     if (ind == SQL_NULL_DATA) {
                         isNull = true;
                         break;
@@ -196,7 +235,7 @@ void OdbcConnection::Impl::fetch(SQLHSTMT st, SQLSMALLINT ncol, ResultSet* rs)
     }
 }
 
-int OdbcConnection::Impl::run(const QString& sql, const std::vector<Value>* params, ResultSet* rs)
+int OdbcConnection::Impl::run(const QString& sql, const std::vector<Value>* params, const Output& out)
 {
     requireOpen();
     Stmt st(dbc);
@@ -245,20 +284,30 @@ int OdbcConnection::Impl::run(const QString& sql, const std::vector<Value>* para
                 break;
             }
             if (!ok(rc))
-                throw SqlError(diagnostics(SQL_HANDLE_STMT, st.h));
+                throw error(SQL_HANDLE_STMT, st.h);
             ++n;
         }
     }
     SQLRETURN rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())), SQLINTEGER(text.size()));
     if (!ok(rc) && rc != SQL_NO_DATA)
-        throw SqlError(diagnostics(SQL_HANDLE_STMT, st.h));
+        throw error(SQL_HANDLE_STMT, st.h);
     int changes = 0;
     while (rc != SQL_NO_DATA) {
         SQLSMALLINT ncol = 0;
         SQLNumResultCols(st.h, &ncol);
         if (ncol > 0) {
-            if (rs) {
-                fetch(st.h, ncol, rs);
+            if (out.firstRowOnly) {
+                fetch(st.h, ncol, out.last, 1);
+                SQLFreeStmt(st.h, SQL_CLOSE);  // the rest is never fetched
+                return 0;
+            }
+            if (out.last || out.all) {
+                ResultSet rs;
+                fetch(st.h, ncol, &rs);
+                if (out.all)
+                    out.all->push_back({true, rs, int(rs.rows.size())});
+                if (out.last)
+                    *out.last = std::move(rs);
             } else {
                 while (ok(SQLFetch(st.h))) {
                 }
@@ -266,12 +315,15 @@ int OdbcConnection::Impl::run(const QString& sql, const std::vector<Value>* para
         } else {
             SQLLEN count = -1;
             SQLRowCount(st.h, &count);
-            if (count >= 0)
+            if (count >= 0) {
                 changes = int(count);
+                if (out.all)
+                    out.all->push_back({false, {}, int(count)});
+            }
         }
         rc = SQLMoreResults(st.h);
         if (!ok(rc) && rc != SQL_NO_DATA)
-            throw SqlError(diagnostics(SQL_HANDLE_STMT, st.h));
+            throw error(SQL_HANDLE_STMT, st.h);
     }
     return changes;
 }
@@ -287,26 +339,31 @@ OdbcConnection::~OdbcConnection()
     close();
 }
 
-QString OdbcConnection::driver()
+QString OdbcConnection::installedDriver(const QString& name, const QString& library)
 {
-    // A driver registered under the name FreeTDS wins; else the library itself.
+    // A driver registered under the name wins; else the library itself.
     QStringList inis;
     const QByteArray sysini = qgetenv("ODBCSYSINI");
     if (!sysini.isEmpty())
         inis << QString::fromLocal8Bit(sysini) + QStringLiteral("/odbcinst.ini");
     inis << QStringLiteral("/etc/odbcinst.ini");
+    const QRegularExpression section(QStringLiteral("^\\s*\\[%1\\]\\s*$").arg(QRegularExpression::escape(name)),
+                                     QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption);
     for (const QString& path : inis) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
             continue;
-        const QString text = QString::fromUtf8(f.readAll());
-        if (text.contains(QRegularExpression(QStringLiteral("^\\s*\\[FreeTDS\\]\\s*$"),
-                                             QRegularExpression::MultilineOption | QRegularExpression::CaseInsensitiveOption)))
-            return QStringLiteral("FreeTDS");
+        if (QString::fromUtf8(f.readAll()).contains(section))
+            return name;
     }
-    if (QFile::exists(QLatin1String(DriverLibrary)))
-        return QLatin1String(DriverLibrary);
+    if (!library.isEmpty() && QFile::exists(library))
+        return library;
     return QString();
+}
+
+QString OdbcConnection::driver()
+{
+    return installedDriver(QStringLiteral("FreeTDS"), QLatin1String(DriverLibrary));
 }
 
 QString OdbcConnection::buildConnectionString(const QString& server, int port, const QString& database,
@@ -337,9 +394,9 @@ void OdbcConnection::open()
         throw SqlError(QStringLiteral("The ODBC driver manager could not be initialised."));
     SQLSetEnvAttr(d->env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!ok(SQLAllocHandle(SQL_HANDLE_DBC, d->env, &d->dbc))) {
-        const QString msg = diagnostics(SQL_HANDLE_ENV, d->env);
+        const SqlError e = odbcError(SQL_HANDLE_ENV, d->env);
         close();
-        throw SqlError(msg);
+        throw e;
     }
     SQLSetConnectAttr(d->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(d->loginTimeout)), 0);
     const QByteArray cs = d->connectionString.toUtf8();
@@ -348,12 +405,17 @@ void OdbcConnection::open()
     const SQLRETURN rc = SQLDriverConnect(d->dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(cs.constData())),
                                           SQLSMALLINT(cs.size()), out, sizeof out, &outLen, SQL_DRIVER_NOPROMPT);
     if (!ok(rc)) {
-        QString msg = diagnostics(SQL_HANDLE_DBC, d->dbc);
-        if (msg.isEmpty())
-            msg = QStringLiteral("The connection to the server failed without a message from the driver.");
+        SqlError e = odbcError(SQL_HANDLE_DBC, d->dbc, false,
+                               QStringLiteral("The connection to the server failed without a message from the driver."));
+        if (e.nativeState().isEmpty())
+            e = SqlError(e.message(), SqlError::Kind::ConnectionLost);
         close();
-        throw SqlError(msg);
+        throw e;
     }
+    SQLCHAR name[256] = {0};
+    SQLSMALLINT nameLen = 0;
+    SQLGetInfo(d->dbc, SQL_DRIVER_NAME, name, sizeof name, &nameLen);
+    d->sqliteDriver = QByteArray(reinterpret_cast<const char*>(name)).contains("sqlite");
     d->connected = true;
 }
 
@@ -384,26 +446,41 @@ bool OdbcConnection::isOpen() const
 
 int OdbcConnection::execute(const QString& sql)
 {
-    return d->run(sql, nullptr, nullptr);
+    return d->run(sql, nullptr, {});
 }
 
 int OdbcConnection::execute(const QString& sql, const std::vector<Value>& params)
 {
-    return d->run(sql, &params, nullptr);
+    return d->run(sql, &params, {});
 }
 
 ResultSet OdbcConnection::query(const QString& sql)
 {
     ResultSet rs;
-    d->run(sql, nullptr, &rs);
+    d->run(sql, nullptr, {&rs});
     return rs;
 }
 
 ResultSet OdbcConnection::query(const QString& sql, const std::vector<Value>& params)
 {
     ResultSet rs;
-    d->run(sql, &params, &rs);
+    d->run(sql, &params, {&rs});
     return rs;
+}
+
+bool OdbcConnection::exists(const QString& sql)
+{
+    ResultSet rs;
+    d->run(sql, nullptr, {&rs, nullptr, true});
+    return !rs.isEmpty();
+}
+
+std::vector<StatementResult> OdbcConnection::executeBatch(const QString& sql)
+{
+    std::vector<StatementResult> all;
+    for (const QString& batch : TsqlDialect::splitBatches(sql))
+        d->run(batch, nullptr, {nullptr, &all});
+    return all;
 }
 
 void OdbcConnection::beginTransaction()
@@ -411,7 +488,7 @@ void OdbcConnection::beginTransaction()
     d->requireOpen();
     if (d->depth == 0
         && !ok(SQLSetConnectAttr(d->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
-        throw SqlError(diagnostics(SQL_HANDLE_DBC, d->dbc));
+        throw d->error(SQL_HANDLE_DBC, d->dbc);
     ++d->depth;
 }
 

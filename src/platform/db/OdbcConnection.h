@@ -10,7 +10,8 @@ namespace tj::db {
 
 class OdbcConnection : public Connection {
 public:
-    // A full ODBC connection string (see buildConnectionString).
+    // A full ODBC connection string: one made by buildConnectionString, or
+    // any DSN-less string of another driver ("DRIVER=...;DATABASE=...;").
     explicit OdbcConnection(const QString& connectionString, int loginTimeoutSeconds = 15);
     ~OdbcConnection() override;
 
@@ -24,6 +25,10 @@ public:
     // The driver part used by buildConnectionString ("FreeTDS" or a path);
     // empty when no FreeTDS driver is installed.
     static QString driver();
+    // The DRIVER= value for an installed ODBC driver: its name when
+    // odbcinst.ini registers it under that name, else the library's path
+    // when the file exists, else empty.
+    static QString installedDriver(const QString& name, const QString& library);
 
     void open() override;
     void close() override;
@@ -33,6 +38,9 @@ public:
     int execute(const QString& sql, const std::vector<Value>& params) override;
     ResultSet query(const QString& sql) override;
     ResultSet query(const QString& sql, const std::vector<Value>& params) override;
+    bool exists(const QString& sql) override;
+    // Batches are sent one at a time, split at GO lines as the server's tools split them.
+    std::vector<StatementResult> executeBatch(const QString& sql) override;
 
     void beginTransaction() override;
     void commit() override;

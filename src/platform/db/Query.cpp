@@ -1,6 +1,6 @@
 #include "platform/db/Query.h"
 
-#include "platform/db/SqliteFunctions.h"
+#include "platform/db/TextOrder.h"
 #include "platform/db/TsqlDialect.h"
 
 #include <QRegularExpression>
@@ -24,56 +24,36 @@ bool isNumber(const Value& v)
     return v.type() == Value::Type::Integer || v.type() == Value::Type::Real;
 }
 
-// Orders two field values: nulls first, numbers by value, text as the
-// database collation orders it.
-int compareValues(const Value& a, const Value& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
-    if (isNumber(a) && isNumber(b)) {
-        if (a.type() == Value::Type::Integer && b.type() == Value::Type::Integer)
-            return a.toInteger() < b.toInteger() ? -1 : a.toInteger() > b.toInteger() ? 1 : 0;
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : x > y ? 1 : 0;
-    }
-    const QByteArray x = a.toString().toUtf8(), y = b.toString().toUtf8();
-    return sqlfn::compareText(x.constData(), int(x.size()), y.constData(), int(y.size()));
-}
-
 bool equalValues(const Value& field, const Value& wanted)
 {
     if (field.isNull() || wanted.isNull())
         return field.isNull() && wanted.isNull();
-    if (isNumber(wanted) && !isNumber(field)) {
+    if (isNumber(wanted) != isNumber(field)) {
+        // A number and a text: equal when the text reads as that number.
+        const Value& number = isNumber(wanted) ? wanted : field;
         bool ok = false;
-        const double d = field.toString().trimmed().toDouble(&ok);
-        return ok && d == wanted.toDouble();
+        const double d = (isNumber(wanted) ? field : wanted).toString().trimmed().toDouble(&ok);
+        return ok && d == number.toDouble();
     }
     return compareValues(field, wanted) == 0;
 }
 
-// '*' matches any run of characters; case-insensitive.
-bool wildcardMatch(const QString& pattern, const QString& text)
+// A filter pattern ('*' any run of characters, everything else literal)
+// as a LIKE pattern with '\\' escaping LIKE's own marks.
+QString likePattern(const QString& filterPattern)
 {
-    const QStringList parts = pattern.split(QLatin1Char('*'));
-    int pos = 0;
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString& p = parts.at(i);
-        if (i == 0) {
-            if (!text.startsWith(p, Qt::CaseInsensitive))
-                return false;
-            pos = int(p.size());
+    QString out;
+    out.reserve(filterPattern.size() + 4);
+    for (const QChar c : filterPattern) {
+        if (c == QLatin1Char('*')) {
+            out += QLatin1Char('%');
             continue;
         }
-        if (i == parts.size() - 1) {
-            return p.isEmpty() || (text.size() - pos >= p.size() && text.endsWith(p, Qt::CaseInsensitive));
-        }
-        const int at = int(text.indexOf(p, pos, Qt::CaseInsensitive));
-        if (at < 0)
-            return false;
-        pos = at + int(p.size());
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('[') || c == QLatin1Char('\\'))
+            out += QLatin1Char('\\');
+        out += c;
     }
-    return pos == text.size();
+    return out;
 }
 
 }  // namespace
@@ -508,7 +488,7 @@ bool Query::rowMatches(const std::vector<Value>& row) const
         const Value& v = row[t.column];
         switch (t.op) {
         case FilterTerm::Like:
-            if (v.isNull() || !wildcardMatch(t.text, v.toString()))
+            if (v.isNull() || !likeText(v.toString(), t.text, QLatin1Char('\\')))
                 return false;
             break;
         case FilterTerm::Eq:
@@ -563,7 +543,7 @@ void Query::setFilter(const QString& filterText)
             if (v.size() >= 2 && v.startsWith(QLatin1Char('\'')) && v.endsWith(QLatin1Char('\'')))
                 v = v.mid(1, v.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
             if (t.op == FilterTerm::Like)
-                v.replace(QLatin1Char('%'), QLatin1Char('*'));
+                v = likePattern(v.replace(QLatin1Char('%'), QLatin1Char('*')));
             t.text = v;
             terms.push_back(t);
         }

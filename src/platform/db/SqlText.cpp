@@ -1,7 +1,8 @@
 #include "platform/db/SqlText.h"
 
+#include "platform/db/SqlLexer.h"
+
 #include <cmath>
-#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -43,46 +44,57 @@ QString SqlText::formatList(const char* fmt, const std::vector<Arg>& args)
 {
     if (!fmt)
         fail("", "no format");
-    QString out;
-    const std::size_t n = std::strlen(fmt);
-    out.reserve(int(n) + 32 * int(args.size()));
-    std::size_t next = 0;
-    bool inQuote = false;
-    std::size_t chunk = 0;  // start of the literal text not yet copied
-    auto flush = [&](std::size_t end) {
-        if (end > chunk)
-            out += QString::fromUtf8(fmt + chunk, qsizetype(end - chunk));
+    // Where each conversion stands is read with the statement scanner, so a
+    // quote inside a comment or a [bracketed name] does not change what
+    // follows it.
+    const QString f = QString::fromUtf8(fmt);
+    std::vector<sql::Lexeme> lexemes;
+    {
+        sql::Lexer lexer(f);
+        sql::Lexeme l;
+        while (lexer.next(l))
+            lexemes.push_back(l);
+    }
+    std::size_t at = 0;  // the lexeme holding position i
+    auto lexemeAt = [&](int i) -> const sql::Lexeme& {
+        while (at + 1 < lexemes.size() && lexemes[at].end <= i)
+            ++at;
+        return lexemes[at];
     };
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = fmt[i];
-        if (c == '\'') {
-            inQuote = !inQuote;
+
+    QString out;
+    const int n = int(f.size());
+    out.reserve(n + 32 * int(args.size()));
+    std::size_t next = 0;
+    int chunk = 0;  // start of the literal text not yet copied
+    for (int i = 0; i < n; ++i) {
+        if (f[i] != QLatin1Char('%'))
             continue;
-        }
-        if (c != '%')
-            continue;
-        flush(i);
-        std::size_t j = i + 1;
-        if (j < n && fmt[j] == '%') {
+        out += QStringView(f).mid(chunk, i - chunk);
+        int j = i + 1;
+        if (j < n && f[j] == QLatin1Char('%')) {
             out += QLatin1Char('%');
             chunk = i = j;
             ++chunk;
             continue;
         }
+        const sql::Lexeme& where = lexemeAt(i);
+        if (where.kind == sql::Lexeme::Comment)
+            fail(fmt, "a conversion inside a comment");
         int precision = -1;
-        if (j < n && fmt[j] == '.') {
+        if (j < n && f[j] == QLatin1Char('.')) {
             ++j;
             precision = 0;
-            while (j < n && fmt[j] >= '0' && fmt[j] <= '9')
-                precision = precision * 10 + (fmt[j++] - '0');
+            while (j < n && f[j] >= QLatin1Char('0') && f[j] <= QLatin1Char('9'))
+                precision = precision * 10 + (f[j++].unicode() - '0');
             if (precision > 15)
                 fail(fmt, "precision too large");
         }
-        while (j < n && fmt[j] == 'l')
+        while (j < n && f[j] == QLatin1Char('l'))
             ++j;
         if (j >= n)
             fail(fmt, "a '%' at the end of the format");
-        const char conv = fmt[j];
+        const char conv = char(f[j].unicode());
         if (next >= args.size())
             fail(fmt, "fewer arguments than conversions");
         const Arg& a = args[next++];
@@ -97,12 +109,23 @@ QString SqlText::formatList(const char* fmt, const std::vector<Arg>& args)
             out += QString::number(std::get<qint64>(a.v));
             break;
         case 's':
-            if (const auto* s = std::get_if<QString>(&a.v))
-                out += inQuote ? escaped(*s) : *s;
-            else if (const auto* v = std::get_if<qint64>(&a.v))
+            if (const auto* s = std::get_if<QString>(&a.v)) {
+                if (where.kind == sql::Lexeme::String) {
+                    out += escaped(*s);
+                } else if (where.kind == sql::Lexeme::Name) {
+                    // Inside a quoted name its closing mark is doubled.
+                    const QChar open = f[where.begin];
+                    const QChar close = open == QLatin1Char('[') ? QLatin1Char(']') : open;
+                    QString name = *s;
+                    out += name.replace(close, QString(2, close));
+                } else {
+                    out += *s;
+                }
+            } else if (const auto* v = std::get_if<qint64>(&a.v)) {
                 out += QString::number(*v);
-            else
+            } else {
                 fail(fmt, "argument " + std::to_string(next) + " of %s is not text");
+            }
             break;
         case 'f': {
             const int p = precision < 0 ? 6 : precision;
@@ -122,7 +145,7 @@ QString SqlText::formatList(const char* fmt, const std::vector<Arg>& args)
         i = j;
         chunk = j + 1;
     }
-    flush(n);
+    out += QStringView(f).mid(chunk);
     if (next != args.size())
         fail(fmt, "more arguments than conversions");
     return out;

@@ -7,8 +7,11 @@
 // is rounded half away from zero), %% for a percent sign. A %s that stands
 // between single quotes of the format has the single quotes of its value
 // doubled, so typed text is stored as typed and never changes the statement;
-// a %s outside quotes is inserted as is (for SQL fragments such as
-// "where %s order by id"). A wrong argument count or an argument that does
+// a %s inside a [bracketed] name has its ']' doubled; a %s elsewhere is
+// inserted as is (for SQL fragments such as "where %s order by id").
+// Quotes are told apart as the database reads them: a quote inside a
+// comment or a bracketed name opens no string, and a conversion inside a
+// comment is refused. A wrong argument count or an argument that does
 // not fit its conversion throws std::logic_error: a statement is never
 // produced silently from a mismatch.
 #pragma once

@@ -1,5 +1,6 @@
 #include "platform/db/SqliteConnection.h"
 
+#include "platform/db/SqlLexer.h"
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlDialect.h"
 
@@ -12,6 +13,12 @@
 namespace tj::db {
 
 namespace {
+
+// An error of the database with its kind and extended result code.
+SqlError sqliteError(int code, const QString& message)
+{
+    return SqlError(message, SqlError::kindOfSqlite(code, message), QString::number(code), code);
+}
 
 // Translations (and their prepared statements) kept per connection; the
 // cache is emptied when it grows past this many statement texts.
@@ -49,53 +56,27 @@ struct Shape {
     std::vector<Value> values;
 };
 
-// ASCII keyword test; kw is lower case.
-inline bool wordIs(QStringView w, const char* kw)
-{
-    const qsizetype n = w.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (!kw[i])
-            return false;
-        char16_t c = w[i].unicode();
-        if (c >= 'A' && c <= 'Z')
-            c += 32;
-        if (c != char16_t(kw[i]))
-            return false;
-    }
-    return kw[n] == 0;
-}
+using sql::isWord;
 
 bool isTypeWord(QStringView w)
 {
     static const char* const types[] = {"varchar", "nvarchar", "char", "nchar", "decimal", "numeric", "varbinary", "binary", "top"};
     for (const char* t : types)
-        if (wordIs(w, t))
+        if (isWord(w, t))
             return true;
     return false;
 }
 
-bool isIdentStart(QChar c)
-{
-    return c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@') || c.unicode() >= 0x80;
-}
-
-bool isIdentChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('#') || c == QLatin1Char('@')
-        || c == QLatin1Char('$') || c.unicode() >= 0x80;
-}
-
 bool parameterize(const QString& sql, Shape& out)
 {
-    const QChar* s = sql.constData();
-    const int n = int(sql.size());
+    const QStringView text(sql);
     out.key.clear();
-    out.key.reserve(n);
+    out.key.reserve(sql.size());
     out.values.clear();
 
     enum class Prev { None, Word, Punct, Literal };
     Prev prev = Prev::None;
-    QStringView prevText, prev2Text;
+    QStringView prevText;
     int depth = 0;
     int selectListDepth = -1;  // inside "select ... from" at this depth
     int orderDepth = -1;       // inside "order by" / "group by" at this depth
@@ -103,164 +84,119 @@ bool parameterize(const QString& sql, Shape& out)
     bool insert = false;
     bool firstWord = true;
 
-    auto note = [&](Prev kind, QStringView text) {
-        prev2Text = prevText;
-        prevText = text;
+    auto note = [&](Prev kind, QStringView t) {
+        prevText = t;
         prev = kind;
     };
     auto literalAllowed = [&]() { return !(selectListDepth == depth && !insert); };
 
-    int i = 0;
-    while (i < n) {
-        const QChar c = s[i];
-        if (c.isSpace()) {
+    sql::Lexer lexer(text);
+    sql::Lexeme l;
+    int numberEnd = -1;  // end of the number just read
+    while (lexer.next(l)) {
+        const QStringView t = l.text(text);
+        if (l.begin == numberEnd && (l.kind == sql::Lexeme::Word || l.kind == sql::Lexeme::Number))
+            return false;  // "1abc", "1.2.3": odd text, kept whole
+        switch (l.kind) {
+        case sql::Lexeme::Space:
+        case sql::Lexeme::Comment:
+            if (!l.closed)
+                return false;
             if (!out.key.isEmpty() && !out.key.endsWith(QLatin1Char(' ')))
                 out.key += QLatin1Char(' ');
-            ++i;
             continue;
-        }
-        if (c == QLatin1Char('-') && i + 1 < n && s[i + 1] == QLatin1Char('-')) {
-            while (i < n && s[i] != QLatin1Char('\n'))
-                ++i;
-            continue;
-        }
-        if (c == QLatin1Char('/') && i + 1 < n && s[i + 1] == QLatin1Char('*'))
-            return false;
-        if (c == QLatin1Char('?'))
-            return false;  // the caller's own parameters
-        // Words are read whole, so an N right before a quote is the Unicode mark of N'...'.
-        const bool nString = (c == QLatin1Char('N') || c == QLatin1Char('n')) && i + 1 < n && s[i + 1] == QLatin1Char('\'');
-        if (c == QLatin1Char('\'') || nString) {
-            const int start = i;
-            if (nString)
-                ++i;
-            ++i;
-            QString v;
-            bool closed = false;
-            while (i < n) {
-                if (s[i] == QLatin1Char('\'')) {
-                    if (i + 1 < n && s[i + 1] == QLatin1Char('\'')) {
-                        v += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                v += s[i++];
-            }
-            if (!closed)
+        case sql::Lexeme::Parameter:
+        case sql::Lexeme::Binary:
+            return false;  // the caller's own parameters; binary literals stay in the text
+        case sql::Lexeme::String:
+            if (!l.closed)
                 return false;
             if (literalAllowed()) {
-                out.values.emplace_back(std::move(v));
+                out.values.emplace_back(sql::stringValue(text, l));
                 out.key += QLatin1Char('?') + QString::number(out.values.size());
             } else {
-                out.key += QStringView(s + start, i - start);
+                out.key += t;
             }
             note(Prev::Literal, QStringView());
             continue;
-        }
-        if (c == QLatin1Char('[') || c == QLatin1Char('"') || c == QLatin1Char('`')) {
-            const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
-            const int start = i++;
-            while (i < n && s[i] != close)
-                ++i;
-            if (i >= n)
+        case sql::Lexeme::Name:
+            if (!l.closed)
                 return false;
-            ++i;
-            out.key += QStringView(s + start, i - start);
-            note(Prev::Word, QStringView(s + start, i - start));
+            out.key += t;
+            note(Prev::Word, t);
             continue;
-        }
-        if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s[i + 1].isDigit())) {
-            const int start = i;
-            bool real = false;
-            while (i < n && (s[i].isDigit() || s[i] == QLatin1Char('.'))) {
-                real = real || s[i] == QLatin1Char('.');
-                ++i;
-            }
-            if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E') || s[i] == QLatin1Char('x') || s[i] == QLatin1Char('X')
-                          || isIdentChar(s[i])))
-                return false;  // exponents, hex, odd words: keep the whole text
-            const QStringView num(s + start, i - start);
+        case sql::Lexeme::Number: {
+            if (t.contains(QLatin1Char('e')) || t.contains(QLatin1Char('E')))
+                return false;  // exponents: keep the whole text
+            numberEnd = l.end;
             bool param = false;
             if (literalAllowed() && orderDepth != depth && typeParenDepth != depth) {
                 if (prev == Prev::Punct)
                     param = prevText != QLatin1String(")") && prevText != QLatin1String("-") && prevText != QLatin1String("+")
                         && prevText != QLatin1String("*") && prevText != QLatin1String("/") && prevText != QLatin1String("%");
                 else if (prev == Prev::Word)
-                    param = wordIs(prevText, "then") || wordIs(prevText, "else") || wordIs(prevText, "when")
-                        || wordIs(prevText, "between") || wordIs(prevText, "and") || wordIs(prevText, "or")
-                        || (wordIs(prevText, "select") && insert);
+                    param = isWord(prevText, "then") || isWord(prevText, "else") || isWord(prevText, "when")
+                        || isWord(prevText, "between") || isWord(prevText, "and") || isWord(prevText, "or")
+                        || (isWord(prevText, "select") && insert);
             }
             if (param) {
                 bool ok = false;
-                if (real) {
-                    const double d = num.toDouble(&ok);
+                if (t.contains(QLatin1Char('.'))) {
+                    const double d = t.toDouble(&ok);
                     if (!ok)
                         return false;
                     out.values.emplace_back(d);
                 } else {
-                    const qint64 v = num.toLongLong(&ok);
+                    const qint64 v = t.toLongLong(&ok);
                     if (!ok)
                         return false;
                     out.values.emplace_back(v);
                 }
                 out.key += QLatin1Char('?') + QString::number(out.values.size());
             } else {
-                out.key += num;
+                out.key += t;
             }
             note(Prev::Literal, QStringView());
             continue;
         }
-        if (isIdentStart(c)) {
-            const int start = i++;
-            while (i < n && isIdentChar(s[i]))
-                ++i;
-            const QStringView w(s + start, i - start);
-            out.key += w;
-            if (w.size() > 8 || w.size() < 2) {
+        case sql::Lexeme::Word:
+        case sql::Lexeme::Variable: {
+            out.key += t;
+            if (t.size() > 8 || t.size() < 2) {
                 if (firstWord)
                     return false;
-                note(Prev::Word, w);
+                note(Prev::Word, t);
                 continue;
             }
             if (firstWord) {
                 firstWord = false;
-                insert = wordIs(w, "insert");
-                if (!insert && !wordIs(w, "select") && !wordIs(w, "update") && !wordIs(w, "delete"))
+                insert = isWord(t, "insert");
+                if (!insert && !isWord(t, "select") && !isWord(t, "update") && !isWord(t, "delete"))
                     return false;
             }
-            if (wordIs(w, "select")) {
+            if (isWord(t, "select")) {
                 selectListDepth = depth;
-            } else if (wordIs(w, "from") || wordIs(w, "where")) {
+            } else if (isWord(t, "from") || isWord(t, "where")) {
                 if (selectListDepth == depth)
                     selectListDepth = -1;
-            } else if (wordIs(w, "into")) {
+            } else if (isWord(t, "into")) {
                 if (selectListDepth == depth)
                     return false;  // select ... into: a table is made from the statement
-            } else if (wordIs(w, "by") && (wordIs(prevText, "order") || wordIs(prevText, "group"))) {
+            } else if (isWord(t, "by") && (isWord(prevText, "order") || isWord(prevText, "group"))) {
                 orderDepth = depth;
             }
-            if (orderDepth == depth && (wordIs(w, "having") || wordIs(w, "limit") || wordIs(w, "union") || wordIs(w, "select")))
+            if (orderDepth == depth && (isWord(t, "having") || isWord(t, "limit") || isWord(t, "union") || isWord(t, "select")))
                 orderDepth = -1;
-            if (wordIs(w, "create") || wordIs(w, "drop") || wordIs(w, "alter") || wordIs(w, "truncate") || wordIs(w, "exec")
-                || wordIs(w, "declare") || wordIs(w, "begin") || wordIs(w, "commit") || wordIs(w, "rollback"))
+            if (isWord(t, "create") || isWord(t, "drop") || isWord(t, "alter") || isWord(t, "truncate") || isWord(t, "exec")
+                || isWord(t, "declare") || isWord(t, "begin") || isWord(t, "commit") || isWord(t, "rollback"))
                 return false;
-            note(Prev::Word, w);
+            note(Prev::Word, t);
             continue;
         }
-        // Punctuation; two-character operators stay together.
-        int len = 1;
-        if (i + 1 < n) {
-            const QChar d = s[i + 1];
-            if ((c == QLatin1Char('<') && (d == QLatin1Char('=') || d == QLatin1Char('>'))) || (c == QLatin1Char('>') && d == QLatin1Char('='))
-                || (c == QLatin1Char('!') && (d == QLatin1Char('=') || d == QLatin1Char('<') || d == QLatin1Char('>')))
-                || (c == QLatin1Char('|') && d == QLatin1Char('|')))
-                len = 2;
+        case sql::Lexeme::Punct:
+            break;
         }
-        const QStringView op(s + i, len);
+        const QChar c = t.front();
         if (c == QLatin1Char('(')) {
             ++depth;
             if (prev == Prev::Word && isTypeWord(prevText))
@@ -278,9 +214,8 @@ bool parameterize(const QString& sql, Shape& out)
             firstWord = true;
             selectListDepth = orderDepth = -1;
         }
-        out.key += op;
-        i += len;
-        note(Prev::Punct, op);
+        out.key += t;
+        note(Prev::Punct, t);
     }
     return !out.values.empty();
 }
@@ -296,27 +231,27 @@ struct SqliteConnection::Impl {
     QHash<QString, std::shared_ptr<Compiled>> cache;
     QHash<QString, std::vector<ColumnInfo>> columns;
 
-    [[noreturn]] void fail(const char* context = nullptr) const
+    [[noreturn]] void fail() const
     {
-        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("database is not open");
-        if (context)
-            msg = QString::fromUtf8(context) + QStringLiteral(": ") + msg;
-        throw SqlError(msg);
+        if (!db)
+            requireOpen();
+        throw sqliteError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
     }
 
     void requireOpen() const
     {
         if (!db)
-            throw SqlError(QStringLiteral("The connection to the database is not open."));
+            throw SqlError(QStringLiteral("The connection to the database is not open."), SqlError::Kind::ConnectionLost);
     }
 
     void exec(const char* sql)
     {
         char* err = nullptr;
-        if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
+        if (rc != SQLITE_OK) {
             const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
             sqlite3_free(err);
-            throw SqlError(msg);
+            throw sqliteError(sqlite3_extended_errcode(db), msg);
         }
     }
 
@@ -421,9 +356,10 @@ struct SqliteConnection::Impl {
         }
     }
 
-    // Runs one prepared statement to its end; rows go to rs when given.
-    // Returns sqlite3_changes for statements that write.
-    int run(sqlite3_stmt* st, ResultSet* rs)
+    // Runs one prepared statement to its end, or until maxRows rows are read
+    // when maxRows >= 0; rows go to rs when given. Returns sqlite3_changes
+    // for statements that write.
+    int run(sqlite3_stmt* st, ResultSet* rs, int maxRows = -1)
     {
         const int ncol = sqlite3_column_count(st);
         std::vector<char> money;
@@ -465,6 +401,8 @@ struct SqliteConnection::Impl {
                     }
                 }
                 rs->rows.push_back(std::move(row));
+                if (maxRows >= 0 && int(rs->rows.size()) >= maxRows)
+                    break;
                 continue;
             }
             if (rc == SQLITE_DONE)
@@ -472,7 +410,7 @@ struct SqliteConnection::Impl {
             const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
             sqlite3_reset(st);
             sqlite3_clear_bindings(st);
-            throw SqlError(msg);
+            throw sqliteError(rc, msg);
         }
         const int changes = sqlite3_stmt_readonly(st) ? -1 : sqlite3_changes(db);
         sqlite3_reset(st);
@@ -512,8 +450,14 @@ struct SqliteConnection::Impl {
         columns.clear();
     }
 
-    int execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs);
-    int runProgram(Compiled& c, const std::vector<Value>* params, bool numbered, ResultSet* rs);
+    // Where the rows of a program go.
+    struct Output {
+        ResultSet* last = nullptr;                    // the last result set
+        std::vector<StatementResult>* all = nullptr;  // every result set and row count, in order
+        bool firstRowOnly = false;  // the first result set decides: one row into `last`, then stop
+    };
+    int execute(const QString& sql, const std::vector<Value>* params, const Output& out);
+    int runProgram(Compiled& c, const std::vector<Value>* params, bool numbered, const Output& out);
     Shape shape;  // scratch, reused between statements
 };
 
@@ -633,23 +577,23 @@ void SqliteConnection::Impl::truncate(const QString& table)
         exec(QStringLiteral("DELETE FROM %1.sqlite_sequence WHERE name = '%2'").arg(temp ? QLatin1String("temp") : QLatin1String("main"), s).toUtf8().constData());
 }
 
-int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, ResultSet* rs)
+int SqliteConnection::Impl::execute(const QString& sql, const std::vector<Value>* params, const Output& out)
 {
     requireOpen();
     if (!params && parameterize(sql, shape)) {
         const std::shared_ptr<Compiled> c = compile(shape.key, true);
         if (c->shapeUsable) {
             const std::vector<Value> values = std::move(shape.values);
-            return runProgram(*c, &values, true, rs);
+            return runProgram(*c, &values, true, out);
         }
     }
     const std::shared_ptr<Compiled> c = compile(sql);
     if (params && (c->program.steps.size() != 1 || c->program.steps.front().kind != TsqlStep::Kind::Sql))
         throw SqlError(QStringLiteral("Parameters can be given to a single statement only."));
-    return runProgram(*c, params, false, rs);
+    return runProgram(*c, params, false, out);
 }
 
-int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Value>* params, bool numbered, ResultSet* rs)
+int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Value>* params, bool numbered, const Output& out)
 {
     Compiled* c = &compiled;
     const auto& steps = c->program.steps;
@@ -671,6 +615,8 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
         if (step.kind == TsqlStep::Kind::SelectInto) {
             selectInto(step, st);
             changes = sqlite3_changes(db);
+            if (out.all)
+                out.all->push_back({false, {}, changes});
             continue;
         }
         if (params) {
@@ -679,10 +625,12 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
             else
                 bind(st, *params);
         }
-        const bool rowsWanted = rs && sqlite3_column_count(st) > 0;
+        const bool hasColumns = sqlite3_column_count(st) > 0;
+        const bool rowsWanted = (out.last || out.all) && hasColumns;
+        const bool stopHere = out.firstRowOnly && hasColumns;
         int n;
         try {
-            n = run(st, rowsWanted ? &scratch : nullptr);
+            n = run(st, rowsWanted ? &scratch : nullptr, stopHere ? 1 : -1);
         } catch (...) {
             if (step.isInsert)
                 identity = Value();
@@ -690,8 +638,16 @@ int SqliteConnection::Impl::runProgram(Compiled& compiled, const std::vector<Val
                 columns.clear();
             throw;
         }
-        if (rowsWanted)
-            *rs = std::move(scratch);
+        if (out.all) {
+            if (hasColumns)
+                out.all->push_back({true, scratch, int(scratch.rows.size())});
+            else if (!c->ddl[i] && !sqlite3_stmt_readonly(st))
+                out.all->push_back({false, {}, n});
+        }
+        if (rowsWanted && out.last)
+            *out.last = std::move(scratch);
+        if (stopHere)
+            return 0;
         if (c->ddl[i]) {
             columns.clear();
             // A statement prepared against the old schema is prepared again next time.
@@ -726,8 +682,9 @@ void SqliteConnection::open()
     const int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = QStringLiteral("%1: %2").arg(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"), d->path);
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw SqlError(msg);
+        throw sqliteError(code, msg);
     }
     d->db = db;
     try {
@@ -761,26 +718,40 @@ bool SqliteConnection::isOpen() const
 
 int SqliteConnection::execute(const QString& sql)
 {
-    return d->execute(sql, nullptr, nullptr);
+    return d->execute(sql, nullptr, {});
 }
 
 int SqliteConnection::execute(const QString& sql, const std::vector<Value>& params)
 {
-    return d->execute(sql, &params, nullptr);
+    return d->execute(sql, &params, {});
 }
 
 ResultSet SqliteConnection::query(const QString& sql)
 {
     ResultSet rs;
-    d->execute(sql, nullptr, &rs);
+    d->execute(sql, nullptr, {&rs});
     return rs;
 }
 
 ResultSet SqliteConnection::query(const QString& sql, const std::vector<Value>& params)
 {
     ResultSet rs;
-    d->execute(sql, &params, &rs);
+    d->execute(sql, &params, {&rs});
     return rs;
+}
+
+bool SqliteConnection::exists(const QString& sql)
+{
+    ResultSet rs;
+    d->execute(sql, nullptr, {&rs, nullptr, true});
+    return !rs.isEmpty();
+}
+
+std::vector<StatementResult> SqliteConnection::executeBatch(const QString& sql)
+{
+    std::vector<StatementResult> all;
+    d->execute(sql, nullptr, {nullptr, &all});
+    return all;
 }
 
 void SqliteConnection::executeNative(const QString& sql)

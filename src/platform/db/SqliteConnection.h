@@ -25,6 +25,8 @@ public:
     int execute(const QString& sql, const std::vector<Value>& params) override;
     ResultSet query(const QString& sql) override;
     ResultSet query(const QString& sql, const std::vector<Value>& params) override;
+    bool exists(const QString& sql) override;
+    std::vector<StatementResult> executeBatch(const QString& sql) override;
 
     void beginTransaction() override;
     void commit() override;

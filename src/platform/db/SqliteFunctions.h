@@ -24,8 +24,4 @@ QByteArray formatDateTime(qint64 ms);
 // The local time now in the stored shape.
 QByteArray now();
 
-// Compares text as Chinese_PRC_CI_AS does (case- and width-insensitive,
-// trailing blanks ignored, GBK order).
-int compareText(const char* a, int alen, const char* b, int blen, bool caseSensitive = false);
-
 }  // namespace tj::db::sqlfn

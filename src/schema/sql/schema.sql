@@ -580,7 +580,9 @@ GO
 CREATE INDEX [IX_his_xtszhi_bzhu] ON [dbo].[his_xtszhi]([bzhu]) ON [PRIMARY]
 GO
 
-CREATE INDEX [IX_tjian_csszhi_jian] ON [dbo].[tjian_csszhi]([jian]) ON [PRIMARY]
+-- One row per parameter key: two workstations registering the first walk-in
+-- at the same moment cannot both create the 散检最大体检号 counter row.
+CREATE UNIQUE INDEX [UX_tjian_csszhi_jian] ON [dbo].[tjian_csszhi]([jian]) ON [PRIMARY]
 GO
 -- backend: sqlserver
 -- The first result saved for a visit puts it under examination: status "检中"

@@ -1,11 +1,18 @@
-// tjtool sql NAME "statement": runs one T-SQL statement (or batch) on the
+// tjtool sql NAME "statement": runs a T-SQL statement or script on the
 // embedded database data/NAME.db through the same translation the client
-// uses, and prints the rows as tab-separated text under a header line.
+// uses, and prints what each statement gave, as SQL Server's command-line
+// client does: every result set as tab-separated text under a header line,
+// then "(N 行受影响)"; the rows changed by INSERT, UPDATE and DELETE as
+// "(N 行受影响)". Batches run one after another and the first error stops
+// the script.
 #include "Command.h"
 
+#include "platform/db/ChineseMessage.h"
 #include "platform/db/SqliteConnection.h"
+#include "platform/db/TsqlDialect.h"
 
 #include <QFile>
+#include <stdexcept>
 
 namespace {
 
@@ -41,16 +48,37 @@ int runSql(const QStringList& args)
         statement = QString::fromUtf8(in.readAll());
     }
     auto conn = tjtool::openDatabase(args.at(0));
-    const tj::db::ResultSet rs = conn->query(statement);
-    if (rs.columns.isEmpty())
-        return 0;
-    tjtool::out(rs.columns.join(QLatin1Char('\t')));
-    for (const auto& row : rs.rows) {
-        QStringList cells;
-        cells.reserve(int(row.size()));
-        for (const auto& v : row)
-            cells << cell(v);
-        tjtool::out(cells.join(QLatin1Char('\t')));
+    const QStringList batches = tj::db::TsqlDialect::splitBatches(statement);
+    bool first = true;
+    for (int b = 0; b < batches.size(); ++b) {
+        std::vector<tj::db::StatementResult> results;
+        try {
+            results = conn->executeBatch(batches[b]);
+        } catch (const tj::db::SqlError& e) {
+            const QString chinese = tj::db::ChineseMessage(e);
+            QString text = chinese == e.message() ? chinese : QStringLiteral("%1（%2）").arg(chinese, e.message());
+            if (batches.size() > 1)
+                text = QStringLiteral("第 %1 批出错，其后的批未执行：%2").arg(b + 1).arg(text);
+            throw std::runtime_error(text.toStdString());
+        }
+        for (const tj::db::StatementResult& r : results) {
+            if (!r.hasResultSet && r.rowsAffected < 0)
+                continue;
+            if (!first)
+                tjtool::out(QString());
+            first = false;
+            if (r.hasResultSet) {
+                tjtool::out(r.resultSet.columns.join(QLatin1Char('\t')));
+                for (const auto& row : r.resultSet.rows) {
+                    QStringList cells;
+                    cells.reserve(int(row.size()));
+                    for (const auto& v : row)
+                        cells << cell(v);
+                    tjtool::out(cells.join(QLatin1Char('\t')));
+                }
+            }
+            tjtool::out(QStringLiteral("(%1 行受影响)").arg(r.rowsAffected));
+        }
     }
     return 0;
 }
@@ -58,5 +86,5 @@ int runSql(const QStringList& args)
 }  // namespace
 
 TJTOOL_COMMAND("sql", QStringLiteral("sql NAME [\"statement\"]"),
-                       QStringLiteral("run a T-SQL statement (or standard input) on data/NAME.db and print the rows as tab-separated text"),
+                       QStringLiteral("run a T-SQL statement or script (or standard input) on data/NAME.db; print every result set as tab-separated text and the rows each statement changed"),
                        runSql);

@@ -39,6 +39,39 @@ TEST(Currency, ParsesAndRoundsHalfAwayFromZero)
     EXPECT_EQ(Currency::fromRaw(10000) + Currency::fromRaw(2) - Currency::fromRaw(1), Currency::fromRaw(10001));
 }
 
+TEST(Currency, TypedDecimalsRoundAsAskedAndGiveBounds)
+{
+    using R = Currency::Rounding;
+    struct {
+        const char* text;
+        qint64 even;  // half to even
+        qint64 away;  // half away from zero
+    } cases[] = {
+        {"12", 120000, 120000},      {"-0.5", -5000, -5000},    {"+3.75", 37500, 37500},
+        {".5", 5000, 5000},          {"7.", 70000, 70000},      {" 0.00005 ", 0, 1},
+        {"0.00015", 2, 2},           {"0.000051", 1, 1},        {"-0.00005", 0, -1},
+        {"１２．５", 125000, 125000}, {"－３", -30000, -30000},  // as a Chinese input method types them
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Currency::fromDecimalText(QString::fromUtf8(c.text), R::HalfToEven), Currency::fromRaw(c.even)) << c.text;
+        EXPECT_EQ(Currency::fromDecimalText(QString::fromUtf8(c.text), R::HalfAwayFromZero), Currency::fromRaw(c.away)) << c.text;
+    }
+    for (const char* bad : {"", " ", ".", "-", "1.2.3", "1e3", "12a", "1 2", "99999999999999999999", "nan", "inf", "１二"})
+        EXPECT_FALSE(Currency::fromDecimalText(QString::fromUtf8(bad), R::HalfToEven).has_value()) << bad;
+
+    const auto b = Currency::boundsOf(QStringLiteral("3.49995"));
+    ASSERT_TRUE(b.has_value());
+    EXPECT_EQ(b->floor, Currency::fromRaw(34999));
+    EXPECT_EQ(b->ceil, Currency::fromRaw(35000));
+    const auto n = Currency::boundsOf(QStringLiteral("-3.49995"));
+    EXPECT_EQ(n->floor, Currency::fromRaw(-35000));
+    EXPECT_EQ(n->ceil, Currency::fromRaw(-34999));
+    const auto exact = Currency::boundsOf(QStringLiteral("3.5"));
+    EXPECT_EQ(exact->floor, exact->ceil);
+    EXPECT_EQ(Currency::fromRaw(-40).toString(2), QStringLiteral("0.00"));
+    EXPECT_EQ(Currency::fromRaw(8334).toString(4), QStringLiteral("0.8334"));
+}
+
 TEST(Value, ConvertsLikeDataSetFields)
 {
     EXPECT_EQ(Value(QStringLiteral("12")).toInteger(), 12);
@@ -69,6 +102,23 @@ TEST(SqlText, QuotesTextInsideQuotesOnly)
     EXPECT_EQ(SqlText::format("id in (%s)", QStringLiteral("1,2")), QStringLiteral("id in (1,2)"));
     EXPECT_EQ(SqlText::format("'%s' '%s'", QStringLiteral("a'"), "b'"), QStringLiteral("'a''' 'b'''"));
     EXPECT_EQ(SqlText::quoted(QStringLiteral("it's")), QStringLiteral("'it''s'"));
+}
+
+TEST(SqlText, QuotesAreReadPastCommentsAndBracketedNames)
+{
+    const QString name = QStringLiteral("O'Neil");
+    // A quote in a comment or in a bracketed name opens no string.
+    EXPECT_EQ(SqlText::format("select 1 -- it's\nfrom t where xm='%s'", name),
+              QStringLiteral("select 1 -- it's\nfrom t where xm='O''Neil'"));
+    EXPECT_EQ(SqlText::format("select /* it's */ * from t where xm='%s' and id=%d", name, 3),
+              QStringLiteral("select /* it's */ * from t where xm='O''Neil' and id=3"));
+    EXPECT_EQ(SqlText::format("select [O'Neil col] from t where xm='%s'", name),
+              QStringLiteral("select [O'Neil col] from t where xm='O''Neil'"));
+    // A name placed inside brackets cannot close them.
+    EXPECT_EQ(SqlText::format("select [%s] from t where xm=N'%s'", QStringLiteral("a]b"), name),
+              QStringLiteral("select [a]]b] from t where xm=N'O''Neil'"));
+    EXPECT_THROW(SqlText::format("select 1 -- %s\n", name), std::logic_error);
+    EXPECT_EQ(SqlText::format("select 1 -- 100%% sure\nfrom t where id=%d", 1), QStringLiteral("select 1 -- 100% sure\nfrom t where id=1"));
 }
 
 TEST(SqlText, MismatchesAreProgrammingErrors)

@@ -31,6 +31,8 @@ TEST(OdbcConnection, FailuresNameTheirCause)
     } catch (const SqlError& e) {
         EXPECT_FALSE(e.message().isEmpty());
         EXPECT_TRUE(e.message().contains(QLatin1Char('['))) << e.what();  // the ODBC state and the driver's text
+        EXPECT_TRUE(e.nativeState().startsWith(QStringLiteral("08"))) << e.nativeState().toStdString();
+        EXPECT_EQ(e.kind(), SqlError::Kind::ConnectionLost);
     }
     EXPECT_FALSE(closedPort.isOpen());
     EXPECT_THROW(closedPort.query(QStringLiteral("select 1")), SqlError);

@@ -293,6 +293,22 @@ TEST_F(Dialect, SelectIntoAndUpdateFromWorkingTables)
     EXPECT_EQ(cell(QStringLiteral("select count(*) from tjian_ryuan where xbie = '女'")), QStringLiteral("2"));
 }
 
+TEST_F(Dialect, StatementsSeparatedByLineBreaksOnlyRunOneAfterAnother)
+{
+    // No GO, no ';': each SELECT starts a statement of its own unless it
+    // continues a query (UNION, INSERT ... SELECT, a subquery).
+    db->execute(QStringLiteral("CREATE TABLE [#n] ([v] [int] NULL)"));
+    const ResultSet last = db->query(QStringLiteral(
+        "insert into #n(v) select dwid from tjian_ryuan where dwid = 2\n"
+        "insert into #n(v) values(7)\n"
+        "select count(*) from tjian_ryuan\n"
+        "select v from #n where v in (select dwid from tjian_ryuan) union all select 9 order by v"));
+    ASSERT_EQ(last.rows.size(), 2u);
+    EXPECT_EQ(last.rows[0][0].toInteger(), 2);
+    EXPECT_EQ(last.rows[1][0].toInteger(), 9);
+    EXPECT_EQ(cell(QStringLiteral("select sum(v) from #n")), QStringLiteral("9"));
+}
+
 TEST_F(Dialect, QuotedTextIsStoredAsTyped)
 {
     const QString values[] = {QStringLiteral("O'Neil"), QStringLiteral("50% off_"), QStringLiteral("C:\\path\\n"),
@@ -310,6 +326,14 @@ TEST(TsqlDialectText, BatchesSplitAtGoLinesOnly)
     const QStringList b = TsqlDialect::splitBatches(QStringLiteral("create table a (x int)\nGO\ninsert into a values(1) -- going\n go \nselect 'GO'\n"));
     ASSERT_EQ(b.size(), 3);
     EXPECT_TRUE(b[2].contains(QStringLiteral("'GO'")));
+    // GO on a line of its own inside a string or a block comment is text;
+    // "go;" with a comment after it still ends a batch.
+    const QStringList quoted = TsqlDialect::splitBatches(QStringLiteral(
+        "insert into a values('line one\nGO\nline three')\n/* a note\n  go\n/* nested */ still a note\nGO\n*/\nselect 1\ngo; -- end\nselect 2"));
+    ASSERT_EQ(quoted.size(), 2);
+    EXPECT_TRUE(quoted[0].contains(QStringLiteral("'line one\nGO\nline three'")));
+    EXPECT_TRUE(quoted[0].contains(QStringLiteral("select 1")));
+    EXPECT_EQ(quoted[1].trimmed(), QStringLiteral("select 2"));
     EXPECT_EQ(TsqlDialect::tableName(QStringLiteral("[dbo].[#x]")), QStringLiteral("#x"));
     EXPECT_EQ(TsqlDialect::tableName(QStringLiteral("tempdb..#x")), QStringLiteral("#x"));
 }
