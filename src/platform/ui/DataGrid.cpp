@@ -3,6 +3,8 @@
 #include "platform/ui/DataGridDelegate.h"
 #include "platform/ui/DataGridFooter.h"
 #include "platform/ui/DataGridModel.h"
+#include "platform/db/ChineseMessage.h"
+#include "platform/db/TextOrder.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QApplication>
@@ -307,8 +309,8 @@ QString DataGrid::summaryText(int index) const
             continue;
         ++counted;
         sum += v.toCurrency();
-        if (!best || (s.kind == GridSummary::Kind::Min && compareValues(v, *best) < 0)
-            || (s.kind == GridSummary::Kind::Max && compareValues(v, *best) > 0))
+        if (!best || (s.kind == GridSummary::Kind::Min && db::compareValues(v, *best) < 0)
+            || (s.kind == GridSummary::Kind::Max && db::compareValues(v, *best) > 0))
             best = v;
     }
     db::Value result;
@@ -461,7 +463,7 @@ bool DataGrid::postEditedRow()
         editedRow_ = -1;
         return true;
     } catch (const db::SqlError& e) {
-        Dialogs::instance().message(e.message());
+        Dialogs::instance().message(db::ChineseMessage(e));
         query_->cancel();
         editedRow_ = -1;
         return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/ui/DataGrid.h"
+#include "platform/db/TextOrder.h"
 #include "platform/ui/DataGridFormat.h"
 
 #include <QAbstractItemModel>
@@ -13,8 +14,9 @@
 
 namespace tj::ui {
 
-using grid::compareText;
-using grid::compareValues;
+// The grid orders text as the database's collation does: one comparison for both.
+using db::compareText;
+using db::compareValues;
 using grid::isNumber;
 
 // Internal id of top-level indexes.

@@ -1,5 +1,6 @@
 #include "platform/ui/MaintenanceController.h"
 
+#include "platform/db/ChineseMessage.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
@@ -530,7 +531,7 @@ bool MaintenanceController::BBtnSaveClick()
         set_.post();
     } catch (const db::SqlError& e) {
         // The row stays in editing with what the user typed.
-        Dialogs::instance().message(postErrorText ? postErrorText(e.message()) : e.message());
+        Dialogs::instance().message(postErrorText ? postErrorText(e.message()) : db::ChineseMessage(e));
         return false;
     }
     if (afterSave)
@@ -557,11 +558,9 @@ void MaintenanceController::BBtnDelClick()
         const QString sql = g.sql.contains(QLatin1String("'%s'"))
                                 ? db::SqlText::format(format.constData(), v.toString())
                                 : db::SqlText::format(format.constData(), v.toInteger());
+        // The guard's statement as written; only whether it finds a row matters.
         guards_.close();
-        guards_.setSql(sql);
-        guards_.open();
-        const bool used = !guards_.isEmpty();
-        guards_.close();
+        const bool used = guards_.connection().exists(sql);
         if (used) {
             Dialogs::instance().warning(g.message);
             return;

@@ -1,5 +1,6 @@
 #include "platform/ui/WorkingTableEditor.h"
 
+#include "platform/db/ChineseMessage.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/KeyPreview.h"
@@ -67,7 +68,7 @@ bool WorkingTableEditor::setRow(int row, const std::vector<std::pair<QString, db
         q.post();
         return true;
     } catch (const db::SqlError& e) {
-        Dialogs::instance().message(e.message());
+        Dialogs::instance().message(db::ChineseMessage(e));
         q.cancel();
         return false;
     }
