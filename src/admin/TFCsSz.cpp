@@ -1,5 +1,6 @@
 #include "admin/TFCsSz.h"
 
+#include "core/CentreParameters.h"
 #include "core/ServerClock.h"
 #include "core/Session.h"
 #include "core/TDM.h"
@@ -27,36 +28,10 @@ using core::TDM;
 using db::SqlText;
 
 namespace {
-const QString CentreNameKey = QStringLiteral("体检中心名称");
-const QString StartTimeKey = QStringLiteral("软件启用时间");
-const QString MonthEndKey = QStringLiteral("月结设置");
 const QString TimeFormat = QStringLiteral("hh:mm:ss");
-
-QString scalarText(const char* sql)
-{
-    db::Query& q = TDM::instance().QryCx();
-    q.close();
-    q.setSql(QString::fromUtf8(sql));
-    q.open();
-    const bool found = !q.isEmpty();
-    const QString value = found ? q.field(QStringLiteral("zhi")).asString() : QString();
-    q.close();
-    return found ? value : QString();
-}
-
-bool hasRow(const char* sql)
-{
-    db::Query& q = TDM::instance().QryCx();
-    q.close();
-    q.setSql(QString::fromUtf8(sql));
-    q.open();
-    const bool found = !q.isEmpty();
-    q.close();
-    return found;
-}
 }  // namespace
 
-TFCsSz::TFCsSz(QWidget* parent) : ui::WorkingWindow(parent), QryCsSz(TDM::instance().Connection())
+TFCsSz::TFCsSz(QWidget* parent) : ui::WorkingWindow(parent)
 {
     setWindowTitle(QStringLiteral("参数设置"));
     ui::EnterMovesFocus::install(this);
@@ -118,31 +93,30 @@ TFCsSz::~TFCsSz() = default;
 
 void TFCsSz::FormShow()
 {
+    db::Connection& c = TDM::instance().Connection();
+    const auto p = core::CentreParameters::read(c);
     EdtZxmcheng->clear();
-    EdtZxmcheng->setText(scalarText("select zhi from tjian_csszhi where jian='体检中心名称' "));
+    if (p.centreName)
+        EdtZxmcheng->setText(*p.centreName);
 
     // The start moment can be set once; afterwards it is shown greyed.
-    const bool startSet = hasRow("select zhi from tjian_csszhi where jian='软件启用时间' ");
+    const bool startSet = p.startTimeText.has_value();
     GrpQysz->setEnabled(!startSet);
-    QDateTime shown;
-    if (startSet)
-        shown = db::Value(scalarText("select zhi from tjian_csszhi where jian='软件启用时间' ")).toDateTime();
-    if (!shown.isValid()) {
-        db::Connection& c = TDM::instance().Connection();
+    QDateTime shown = startSet ? db::Value(*p.startTimeText).toDateTime() : QDateTime();
+    if (!shown.isValid())
         shown = QDateTime(core::ServerToday(c).date(), core::ServerTimeOfDay(c));
-    }
     DtpQyrq->setDate(shown.date());
     DtpQysj->setTime(shown.time());
     const QPalette::ColorRole role = startSet ? QPalette::Button : QPalette::Base;
     for (QWidget* w : {static_cast<QWidget*>(DtpQyrq), static_cast<QWidget*>(DtpQysj)}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, palette().color(role));
-        p.setColor(QPalette::Disabled, QPalette::Base, palette().color(role));
-        w->setPalette(p);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Base, palette().color(role));
+        pal.setColor(QPalette::Disabled, QPalette::Base, palette().color(role));
+        w->setPalette(pal);
     }
 
-    if (hasRow("select zhi from tjian_csszhi where jian='月结设置' ")) {
-        const QString setting = scalarText("select zhi from tjian_csszhi where jian='月结设置' ");
+    if (p.monthEndSetting) {
+        const QString& setting = *p.monthEndSetting;
         const int blank = setting.indexOf(QLatin1Char(' '));
         const QString day = blank < 0 ? setting : setting.left(blank);
         const QString time = blank < 0 ? QString() : setting.mid(blank + 1).trimmed();
@@ -158,44 +132,30 @@ void TFCsSz::FormShow()
     EdtZxmcheng->setFocus();
 }
 
-void TFCsSz::SaveParameter(const QString& key, const QString& value)
-{
-    QryCsSz.close();
-    QryCsSz.setSql(SqlText::format("select * from tjian_csszhi where jian='%s' ", key));
-    QryCsSz.open();
-    if (QryCsSz.isEmpty())
-        QryCsSz.append();
-    else
-        QryCsSz.edit();
-    QryCsSz.setField(QStringLiteral("jian"), key);
-    QryCsSz.setField(QStringLiteral("zhi"), value);
-    QryCsSz.post();
-    QryCsSz.close();
-}
-
 void TFCsSz::BBtnOkClick()
 {
-    Session& s = Session::current();
-    const QString name = EdtZxmcheng->text();
-    SaveParameter(CentreNameKey, name);
-    s.CentreName = name;
-
+    using core::CentreParameters;
+    CentreParameters p;
+    p.centreName = EdtZxmcheng->text();
     QDateTime start(DtpQyrq->date(), DtpQysj->time());
     start = start.addMSecs(-start.time().msec());
-    SaveParameter(StartTimeKey, start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
-    s.StartTimeSet = true;
-    s.SoftwareStartTime = start;
+    p.startTimeText = start.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    p.softwareStartTime = start;
+    p.monthEndSetting = QStringLiteral("%1 %2").arg(CmbYjri->currentText(), DtpYjsj->time().toString(TimeFormat));
 
-    const QString monthEnd = QStringLiteral("%1 %2").arg(CmbYjri->currentText(), DtpYjsj->time().toString(TimeFormat));
-    SaveParameter(MonthEndKey, monthEnd);
-    s.MonthEndSettingSet = true;
-    s.MonthEndSetting = monthEnd;
+    // The three values are saved together or not at all.
+    db::Connection& c = TDM::instance().Connection();
+    db::Transaction t(c);
+    CentreParameters::write(c, CentreParameters::CentreNameKey, *p.centreName);
+    CentreParameters::write(c, CentreParameters::StartTimeKey, *p.startTimeText);
+    CentreParameters::write(c, CentreParameters::MonthEndKey, *p.monthEndSetting);
+    t.commit();
+    p.applyToSession();
 
     if (parametersSaved)
         parametersSaved();
     ui::Dialogs::instance().info(QStringLiteral("系统参数设置保存成功！"));
     accept();
 }
-
 
 }  // namespace tj::admin

@@ -30,7 +30,6 @@ public:
     // (the start-up code points it at the main window's status bar).
     std::function<void()> parametersSaved;
 
-    db::Query QryCsSz;
     QLineEdit* EdtZxmcheng = nullptr;   // 体检中心名称
     QGroupBox* GrpQysz = nullptr;       // 软件启用设置
     QDateEdit* DtpQyrq = nullptr;
@@ -43,7 +42,6 @@ public:
 protected:
 
 private:
-    void SaveParameter(const QString& key, const QString& value);
 };
 
 }  // namespace tj::admin

@@ -1,6 +1,7 @@
 #include "admin/TFYhSquan.h"
 
 #include "core/TDM.h"
+#include "platform/db/Lookup.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
@@ -29,16 +30,6 @@ constexpr int RoleKind = Qt::UserRole;      // 0 root (TQxZhi), 1 menu entry (TQ
 constexpr int RoleZhi = Qt::UserRole + 1;
 constexpr int RoleCode = Qt::UserRole + 2;
 
-QString lookupName(db::Query& list, const db::Value& key)
-{
-    if (!list.isOpen() || key.isNull())
-        return {};
-    const int k = list.fieldIndex(QStringLiteral("id")), d = list.fieldIndex(QStringLiteral("mcheng"));
-    for (int r = 0; r < list.recordCount(); ++r)
-        if (list.value(r, k).toString() == key.toString())
-            return list.value(r, d).toString();
-    return {};
-}
 }  // namespace
 
 TFYhSquan::TFYhSquan(QWidget* parent) : ui::WorkingWindow(parent)
@@ -206,9 +197,9 @@ void TFYhSquan::ShowUser()
     LblXming->setText(field("xming").toString());
     LblXhao->setText(field("xhao").toString());
     LblZhao->setText(field("zhao").toString());
-    LblXbie->setText(lookupName(Users.QryXbie, field("xbie")));
-    LblKshi->setText(lookupName(Users.QryKshi, field("kshi")));
-    LblYhlbie->setText(lookupName(Users.QryYhlbie, field("yhlbie")));
+    LblXbie->setText(db::Lookup(Users.QryXbie).name(field("xbie")));
+    LblKshi->setText(db::Lookup(Users.QryKshi).name(field("kshi")));
+    LblYhlbie->setText(db::Lookup(Users.QryYhlbie).name(field("yhlbie")));
 }
 
 void TFYhSquan::LoadUserGrants()
@@ -244,24 +235,27 @@ void TFYhSquan::BBtnFpeiClick()
     const int user = Users.currentUserId();
     if (!user)
         return;
-    db::Query& scratch = TDM::instance().QryCx();
-    scratch.close();
-    scratch.setSql(SqlText::format("delete from pub_yhqxian where yhid=%d ", user));
-    scratch.execSql();
-    QString qxian;
-    for (QTreeWidgetItemIterator it(RzChkTree); *it; ++it) {
-        if ((*it)->checkState(0) == Qt::Unchecked)
-            continue;
-        if (isRoot(*it)) {
-            qxian += rootData(*it).zhi;
-            continue;
-        }
-        const TQxCdan d = menuData(*it);
-        scratch.setSql(SqlText::format("insert into pub_yhqxian(yhid, qxzhi, qxcdan) values(%d, '%s', '%s')", user,
-                                       d.zhi, d.qxcdan));
+    // The old grants are replaced in one transaction: a failure leaves them as they were.
+    RunInTransaction([&] {
+        db::Query& scratch = TDM::instance().QryCx();
+        scratch.close();
+        scratch.setSql(SqlText::format("delete from pub_yhqxian where yhid=%d ", user));
         scratch.execSql();
-    }
-    SaveQxian(qxian);
+        QString qxian;
+        for (QTreeWidgetItemIterator it(RzChkTree); *it; ++it) {
+            if ((*it)->checkState(0) == Qt::Unchecked)
+                continue;
+            if (isRoot(*it)) {
+                qxian += rootData(*it).zhi;
+                continue;
+            }
+            const TQxCdan d = menuData(*it);
+            scratch.setSql(SqlText::format("insert into pub_yhqxian(yhid, qxzhi, qxcdan) values(%d, '%s', '%s')", user,
+                                           d.zhi, d.qxcdan));
+            scratch.execSql();
+        }
+        SaveQxian(qxian);
+    });
     ui::Dialogs::instance().message(QStringLiteral("权限分配成功！"), QStringLiteral("提示"), ui::Icon::Information);
 }
 
@@ -274,12 +268,28 @@ void TFYhSquan::BBtnHshouClick()
             QStringLiteral("此操作将回收此用户所有权限，导致此用户不能登录\r系统，请回收后立即为此用户重新分配权限。\r\r现在就回收吗？"),
             QStringLiteral("请确认"), ui::Icon::Question, false))
         return;
-    db::Query& scratch = TDM::instance().QryCx();
-    scratch.close();
-    scratch.setSql(SqlText::format("delete from pub_yhqxian where yhid=%d ", user));
-    scratch.execSql();
-    SaveQxian(QString());
+    RunInTransaction([&] {
+        db::Query& scratch = TDM::instance().QryCx();
+        scratch.close();
+        scratch.setSql(SqlText::format("delete from pub_yhqxian where yhid=%d ", user));
+        scratch.execSql();
+        SaveQxian(QString());
+    });
     ui::Dialogs::instance().message(QStringLiteral("权限回收成功！"), QStringLiteral("提示"), ui::Icon::Information);
+}
+
+void TFYhSquan::RunInTransaction(const std::function<void()>& work)
+{
+    db::Transaction t(TDM::instance().Connection());
+    try {
+        work();
+        t.commit();
+    } catch (...) {
+        // The user row keeps its stored grants; the error goes on to the handler.
+        if (Users.QryYhu.state() != db::Query::State::Browse)
+            Users.QryYhu.cancel();
+        throw;
+    }
 }
 
 void TFYhSquan::FormShow()

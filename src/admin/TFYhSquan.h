@@ -5,6 +5,7 @@
 #include "admin/UserList.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QTreeWidget;
@@ -62,14 +63,15 @@ public:
     QTreeWidget* RzChkTree = nullptr;
     QLabel* PnlLoading = nullptr;
 
-protected:
-
 private:
     void BuildTree();
     void FillNode(QTreeWidgetItem* node, const QString& zhi, const QString& code);
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& caption, const QString& zhi, const QString& code);
     void ShowUser();
     void SaveQxian(const QString& qxian);
+    // Runs the writes of a press in one transaction; on an error rolls back,
+    // leaves the user row as stored and passes the error on.
+    void RunInTransaction(const std::function<void()>& work);
     int loadedUser_ = 0;
 };
 

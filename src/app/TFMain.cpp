@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "app/TFNavigationMap.h"
+#include "core/CentreParameters.h"
 #include "core/LocalSettings.h"
 #include "core/Session.h"
 #include "core/TDM.h"
@@ -185,21 +186,10 @@ void TFMain::UpdateStatusBar()
 
 void TFMain::ReadCentreParameters()
 {
-    core::Session& s = core::Session::current();
-    db::Connection& conn = core::TDM::instance().Connection();
-    auto rs = conn.query(QStringLiteral("select zhi from tjian_csszhi where jian='体检中心名称' "));
-    if (!rs.rows.empty()) {
-        s.CentreName = rs.rows[0][0].toString();
-        panels_[5]->setText(s.CentreName);
-    }
-    rs = conn.query(QStringLiteral("select zhi from tjian_csszhi where jian='软件启用时间' "));
-    s.StartTimeSet = !rs.rows.empty();
-    if (s.StartTimeSet)
-        s.SoftwareStartTime = QDateTime::fromString(rs.rows[0][0].toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    rs = conn.query(QStringLiteral("select zhi from tjian_csszhi where jian='月结设置' "));
-    s.MonthEndSettingSet = !rs.rows.empty();
-    if (s.MonthEndSettingSet)
-        s.MonthEndSetting = rs.rows[0][0].toString();
+    const auto p = core::CentreParameters::read(core::TDM::instance().Connection());
+    p.applyToSession();
+    if (p.centreName)
+        panels_[5]->setText(*p.centreName);
 }
 
 void TFMain::RegisterAndApplyMenu()

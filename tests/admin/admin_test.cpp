@@ -236,6 +236,26 @@ TEST_F(Authorisation, OneLeafGrantsItsAncestorsAndNothingCheckedClearsTheLogin)
     EXPECT_EQ(qxian(user), QString());
 }
 
+TEST_F(Authorisation, AFailureMidwayLeavesTheOldGrants)
+{
+    const int ks = db.addDepartment(QStringLiteral("内科"), 11);
+    const int user = db.addUser({.account = QStringLiteral("li"), .name = QStringLiteral("李医生"), .kshi = ks,
+                                 .grants = {QStringLiteral("01"), QStringLiteral("0101")}});
+    TFYhSquan w;
+    w.show();
+    click(w, user);
+    w.RzChkTree->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    // Another workstation removes the user: the grants are deleted and inserted,
+    // then writing the user's row fails.
+    db.execute(tj::db::SqlText::format("delete from pub_yhu where id=%d", user));
+    EXPECT_THROW(w.BBtnFpeiClick(), tj::db::SqlError);
+    EXPECT_EQ(grants(user), QStringList({"01", "0101"}));
+    dialogs.answer(true);
+    EXPECT_THROW(w.BBtnHshouClick(), tj::db::SqlError);
+    EXPECT_EQ(grants(user), QStringList({"01", "0101"}));
+    EXPECT_EQ(w.Users.QryYhu.state(), tj::db::Query::State::Browse);
+}
+
 TEST_F(Authorisation, WithdrawAsksAndSwitchingUsersReloadsTheBoxes)
 {
     const int ks = db.addDepartment(QStringLiteral("内科"), 11);

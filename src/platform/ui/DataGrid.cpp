@@ -593,16 +593,8 @@ void DataGrid::refreshLookups()
     lookupCache_.clear();
     for (int i = 0; i < int(columns_.size()); ++i) {
         const auto& c = columns_[std::size_t(i)];
-        if (!c.lookup || !c.lookup->isOpen())
-            continue;
-        auto& cache = lookupCache_[i];
-        const int k = c.lookup->fieldIndex(c.lookupKey), d = c.lookup->fieldIndex(c.lookupDisplay);
-        if (k < 0 || d < 0)
-            continue;
-        for (int r = 0; r < c.lookup->recordCount(); ++r) {
-            const QString key = c.lookup->value(r, k).toString();
-            cache.emplace(key, c.lookup->value(r, d).toString());
-        }
+        if (c.lookup)
+            lookupCache_[i] = db::Lookup(*c.lookup, c.lookupKey, c.lookupDisplay);
     }
     lookupsDirty_ = false;
 }
@@ -620,9 +612,7 @@ QString DataGrid::displayText(int row, int column) const
     if (c.lookup) {
         if (lookupsDirty_)
             const_cast<DataGrid*>(this)->refreshLookups();
-        const auto& cache = lookupCache_[column];
-        auto it = cache.find(v.toString());
-        return it == cache.end() ? QString() : it->second;
+        return lookupCache_[column].name(v);
     }
     if (!c.format.isEmpty()) {
         if (c.format.contains(QLatin1Char('y')) || c.format.contains(QLatin1Char('h'))) {

@@ -5,6 +5,7 @@
 // row follows the data set's current row and the other way round.
 #pragma once
 
+#include "platform/db/Lookup.h"
 #include "platform/db/Query.h"
 #include "platform/db/Value.h"
 
@@ -226,8 +227,8 @@ private:
     std::vector<GridColumn> columns_;
     std::vector<GridSummary> summaries_;
     std::map<int, EditorFactory> editorFactories_;
-    // Lookup caches per column: key text -> display text.
-    mutable std::map<int, std::map<QString, QString>> lookupCache_;
+    // Lookup names per column.
+    mutable std::map<int, db::Lookup> lookupCache_;
     mutable bool lookupsDirty_ = true;
     int groupColumn_ = -1;
     bool groupByText_ = false;

@@ -152,8 +152,8 @@ void MaintenanceController::bindLookup(QComboBox* combo, const QString& field, d
     });
     connect(combo, &QComboBox::activated, this, [this, index](int i) {
         const Binding& b = bindings_[index];
-        if (i >= 0 && i < int(b.keys.size()))
-            writeValue(b.field, b.keys[std::size_t(i)]);
+        if (i >= 0 && i < b.names.size())
+            writeValue(b.field, b.names.keys()[std::size_t(i)]);
     });
     fillLookup(bindings_[index]);
     loadEditors();
@@ -166,15 +166,9 @@ void MaintenanceController::fillLookup(Binding& b)
         return;
     const bool wasLoading = loading_;
     loading_ = true;
+    b.names = db::Lookup(*b.list, b.key, b.display);
     combo->clear();
-    b.keys.clear();
-    if (b.list->isOpen()) {
-        const int k = b.list->fieldIndex(b.key), d = b.list->fieldIndex(b.display);
-        for (int r = 0; r < b.list->recordCount(); ++r) {
-            b.keys.push_back(b.list->value(r, k));
-            combo->addItem(b.list->value(r, d).toString());
-        }
-    }
+    combo->addItems(b.names.names());
     combo->setCurrentIndex(-1);
     loading_ = wasLoading;
 }
@@ -336,17 +330,9 @@ void MaintenanceController::loadEditors()
                 memo->setPlainText(v.toString());
             break;
         }
-        case Binding::Kind::Lookup: {
-            int found = -1;
-            if (!v.isNull())
-                for (int i = 0; i < int(b.keys.size()); ++i)
-                    if (b.keys[std::size_t(i)].toString() == v.toString()) {
-                        found = i;
-                        break;
-                    }
-            static_cast<QComboBox*>(b.widget.data())->setCurrentIndex(found);
+        case Binding::Kind::Lookup:
+            static_cast<QComboBox*>(b.widget.data())->setCurrentIndex(b.names.indexOf(v));
             break;
-        }
         case Binding::Kind::PickList: {
             auto* combo = static_cast<QComboBox*>(b.widget.data());
             combo->setCurrentIndex(v.isNull() ? -1 : combo->findText(v.toString()));

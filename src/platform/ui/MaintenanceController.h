@@ -18,6 +18,7 @@
 //   c->setDeleteQuestion("是否确定删除此科室？");
 #pragma once
 
+#include "platform/db/Lookup.h"
 #include "platform/db/Query.h"
 
 #include <QObject>
@@ -147,7 +148,7 @@ private:
         QString field;
         db::Query* list = nullptr;
         QString key, display;
-        std::vector<db::Value> keys;  // lookup keys of the combo entries
+        db::Lookup names;             // lookup: keys and names of the combo entries
         db::Value on, off;            // check box / radio values
     };
     struct Required {

@@ -15,6 +15,12 @@ void WorkingWindow::openOnShow(std::initializer_list<db::Query*> sets)
         sets_.emplace_back(q);
 }
 
+void WorkingWindow::closeOnClose(std::initializer_list<db::Query*> sets)
+{
+    for (db::Query* q : sets)
+        closeOnly_.emplace_back(q);
+}
+
 void WorkingWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -34,6 +40,9 @@ void WorkingWindow::showEvent(QShowEvent* event)
 void WorkingWindow::done(int result)
 {
     FormClose();
+    for (auto& q : closeOnly_)
+        if (q)
+            q->close();
     for (auto it = sets_.rbegin(); it != sets_.rend(); ++it)
         if (*it)
             (*it)->close();

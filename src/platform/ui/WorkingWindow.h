@@ -24,6 +24,8 @@ public:
     // time the window is shown, before FormShow, and closed when it closes,
     // after FormClose. Lookup lists first, the window's main set last.
     void openOnShow(std::initializer_list<db::Query*> sets);
+    // Data sets the window opens itself (results, working tables), closed when it closes.
+    void closeOnClose(std::initializer_list<db::Query*> sets);
     const std::vector<QPointer<db::Query>>& dataSets() const { return sets_; }
 
 public slots:
@@ -36,6 +38,7 @@ protected:
 
 private:
     std::vector<QPointer<db::Query>> sets_;
+    std::vector<QPointer<db::Query>> closeOnly_;
 };
 
 }  // namespace tj::ui
