@@ -3,12 +3,13 @@
 #include "core/Session.h"
 #include "platform/db/Query.h"
 #include "platform/db/SqlText.h"
+#include "schema/Names.h"
 
 namespace tj::core {
 
-const QString CentreParameters::CentreNameKey = QStringLiteral("体检中心名称");
-const QString CentreParameters::StartTimeKey = QStringLiteral("软件启用时间");
-const QString CentreParameters::MonthEndKey = QStringLiteral("月结设置");
+const QString CentreParameters::CentreNameKey = schema::ParamCentreName;
+const QString CentreParameters::StartTimeKey = schema::ParamSoftwareStartTime;
+const QString CentreParameters::MonthEndKey = schema::ParamMonthEndSetting;
 
 std::optional<QString> CentreParameters::value(db::Connection& c, const QString& key)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/DesCipher.h"
+#include "schema/Names.h"
 
 #include <QDateTime>
 #include <QString>
@@ -38,7 +39,7 @@ struct Session {
 };
 
 // The permission system of this program in the menu registry and grants.
-inline const QString SystemCode = QStringLiteral("M1");
+inline const QString SystemCode = schema::SubsystemCode;
 // Key texts of the text cipher: the login in ConnectDB.ini, user passwords.
 inline const QString ConnectIniKey = QString::fromLatin1(common::kConnectionSettingsKey);
 inline const QString PasswordKey = QString::fromLatin1(common::kUserPasswordKey);

@@ -1,12 +1,13 @@
 #include "registration/ExamNumber.h"
 
 #include "platform/db/SqlText.h"
+#include "schema/Names.h"
 
 namespace tj::registration {
 
 using db::SqlText;
 
-const QString IndividualCounterKey = QStringLiteral("散检最大体检号");
+const QString IndividualCounterKey = schema::ParamIndividualCounter;
 
 QString ExamNumber::text() const
 {
