@@ -61,7 +61,7 @@ QLabel* FormBuilder::add(const QString& caption, QWidget* editor, QWidget* focus
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBuddy(focusFirst);
         grid_->addWidget(label, row_, 2 * column_);
-        labels_.emplace_back(editor, label);
+        labels_.emplace_back(focusFirst, label);
     }
     // An editor spanning several pairs covers their label cells as well.
     grid_->addWidget(editor, row_, 2 * column_ + 1, 1, 2 * span - 1);

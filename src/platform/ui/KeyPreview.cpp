@@ -42,6 +42,13 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
             watch(added);
         return false;
     }
+    // Filters installed later run first (a grid's cell editor gets its
+    // delegate's filter after it was made): a control taking the focus puts
+    // this filter in front again.
+    if (event->type() == QEvent::FocusIn) {
+        watched->installEventFilter(this);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
