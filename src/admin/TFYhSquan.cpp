@@ -308,6 +308,4 @@ void TFYhSquan::FormClose()
     loadedUser_ = 0;
 }
 
-
-
 }  // namespace tj::admin

@@ -224,5 +224,4 @@ bool isArith(const Token& t)
                                       || t.text == QLatin1String("/") || t.text == QLatin1String("%") || t.text == QLatin1String("||"));
 }
 
-
 }  // namespace tj::db::tsql
