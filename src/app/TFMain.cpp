@@ -62,6 +62,7 @@ TFMain::TFMain(QWidget* parent) : QMainWindow(parent)
     }
 
     BuildMenu();
+    ui::WindowRegistry::setProgram(&windows_);
 
     askQuit = [] { return false; };
 }

@@ -4,8 +4,24 @@
 
 namespace tj::ui {
 
+namespace {
+WindowRegistry* programRegistry = nullptr;
+}
+
+WindowRegistry* WindowRegistry::program()
+{
+    return programRegistry;
+}
+
+void WindowRegistry::setProgram(WindowRegistry* registry)
+{
+    programRegistry = registry;
+}
+
 WindowRegistry::~WindowRegistry()
 {
+    if (programRegistry == this)
+        programRegistry = nullptr;
     // Windows without a parent are the registry's to free.
     for (auto& [name, e] : entries_)
         if (e.window && !e.window->parent())

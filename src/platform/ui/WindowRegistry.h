@@ -36,6 +36,12 @@ public:
     // dialog's result, or -1 for an unknown name.
     int open(const QString& name);
 
+    // The registry of the running program (the main window's), so that a
+    // window can open another long-lived window (the chief examination
+    // opens the diagnosis window); nullptr when there is none (tests).
+    static WindowRegistry* program();
+    static void setProgram(WindowRegistry* registry);
+
 private:
     struct Entry {
         Factory create;
