@@ -9,7 +9,12 @@
 #include "app/TFSetPass.h"
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
+#include "masterdata/TFCjjguo.h"
 #include "masterdata/TFKShi.h"
+#include "masterdata/TFTCan.h"
+#include "masterdata/TFXmu.h"
+#include "masterdata/TFZdjlYJy.h"
+#include "masterdata/TFZhXmu.h"
 
 namespace tj::app {
 
@@ -34,6 +39,11 @@ void RegisterWindows(TFMain& main)
 
     // Catalogue.
     w.add(QStringLiteral("TFKShi"), make<masterdata::TFKShi>());
+    w.add(QStringLiteral("TFXmu"), make<masterdata::TFXmu>());
+    w.add(QStringLiteral("TFZhXmu"), make<masterdata::TFZhXmu>());
+    w.add(QStringLiteral("TFTCan"), make<masterdata::TFTCan>());
+    w.add(QStringLiteral("TFCjjguo"), make<masterdata::TFCjjguo>());
+    w.add(QStringLiteral("TFZdjlYJy"), make<masterdata::TFZdjlYJy>());
     w.add(QStringLiteral("TFRylbie"), make<masterdata::TFRylbie>());
     w.add(QStringLiteral("TFTjlbie"), make<masterdata::TFTjlbie>());
     w.add(QStringLiteral("TFTjfqu"), make<masterdata::TFTjfqu>());
@@ -46,6 +56,7 @@ void RegisterWindows(TFMain& main)
 
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+    w.add(QStringLiteral("TFTCan_Dwei"), make<masterdata::TFTCan_Dwei>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {

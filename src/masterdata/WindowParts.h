@@ -1,9 +1,12 @@
 // Small pieces the catalogue and administration windows share: the pinyin
-// initials every pyjma column holds, labelled rows of an edit panel.
+// initials every pyjma column holds, labelled rows of an edit panel, the
+// program's long-lived windows opened from another window.
 #pragma once
 
 #include "platform/ui/MaintenanceController.h"
+#include "platform/ui/WindowRegistry.h"
 
+#include <QDialog>
 #include <QString>
 
 class QGridLayout;
@@ -19,5 +22,27 @@ ui::MaintenanceController::PinyinFunction SearchCode();
 // of columns starting at `column`; returns the label.
 QLabel* AddLabelled(QGridLayout* layout, int row, int column, const QString& label, QWidget* editor,
                     int editorColumnSpan = 1);
+
+// The program's long-lived window of that name (made by the program's
+// registry on first use), for a window that opens another: 类别 opens the
+// disease categories. Without a program registry (tests, tools) one window
+// of type W is made on first use and kept with `owner`'s window; without
+// an owner it is made for one showing and freed when it closes.
+template <typename W>
+W* ProgramWindow(const QString& name, QWidget* owner)
+{
+    if (ui::WindowRegistry* registry = ui::WindowRegistry::program(); registry && registry->contains(name))
+        return dynamic_cast<W*>(registry->window(name));
+    QWidget* keeper = owner ? owner->window() : nullptr;
+    if (keeper)
+        for (QDialog* d : keeper->findChildren<QDialog*>(name, Qt::FindDirectChildrenOnly))
+            if (auto* w = dynamic_cast<W*>(d))
+                return w;
+    auto* w = new W(keeper);
+    w->setObjectName(name);
+    if (!keeper)
+        w->setAttribute(Qt::WA_DeleteOnClose);
+    return w;
+}
 
 }  // namespace tj::masterdata

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using tj::app::TFMain;
@@ -66,7 +67,12 @@ TEST_F(ProgramWindows, ToolBarCaptionsAnswerAltLetter)
                 SCOPED_TRACE(a->text().toStdString());
                 int triggered = 0;
                 auto c = QObject::connect(a, &QAction::triggered, [&] { ++triggered; });
-                // Answer any question the action asks with No.
+                // Answer any question the action asks with No; close any
+                // window it opens modally (a dictionary opened from 类别).
+                QTimer::singleShot(0, w, [w] {
+                    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != w)
+                        modal->close();
+                });
                 QTest::keyClick(w, Qt::Key(key[0].key()), key[0].keyboardModifiers());
                 QObject::disconnect(c);
                 EXPECT_EQ(triggered, 1);

@@ -326,6 +326,35 @@ void Query::post()
 {
     if (state_ != State::Edit && state_ != State::Insert)
         return;
+    writeRow();
+    finishPost();
+}
+
+void Query::post(const std::function<void()>& alongside)
+{
+    if (!alongside) {
+        post();
+        return;
+    }
+    if (state_ != State::Edit && state_ != State::Insert)
+        return;
+    // The row's own write fills the edit buffer with the new identity and
+    // the stored values; a failure puts back what the user typed.
+    const std::vector<Value> typed = buffer_;
+    Transaction t(conn_);
+    try {
+        writeRow();
+        alongside();
+        t.commit();
+    } catch (...) {
+        buffer_ = typed;
+        throw;
+    }
+    finishPost();
+}
+
+void Query::writeRow()
+{
     const QString table = updateTable();
     if (table.isEmpty())
         throw SqlError(QStringLiteral("The data set has no single table to write to: %1").arg(sql_));
@@ -403,6 +432,11 @@ void Query::post()
         if (n == 0)
             throw SqlError(QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."));
     }
+}
+
+void Query::finishPost()
+{
+    const int row = view_[cur_];
     rs_.rows[row] = buffer_;
     buffer_.clear();
     changed_.clear();

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -99,6 +100,13 @@ public:
     // back. A refused post throws SqlError and keeps the Edit/Insert state
     // and the typed values.
     void post();
+    // The same together with further statements in one transaction: the
+    // row is written, then `alongside` runs (it reads the row's fields,
+    // the new identity included) and both are committed. When either
+    // fails, both are rolled back and the row stays in editing with the
+    // values typed; the error is thrown on.
+    //   packages.post([&] { c.execute(SqlText::format("insert into tjian_tcan_sub(tcid, zhxmid) select %d, ...", id)); });
+    void post(const std::function<void()>& alongside);
     void cancel();
     void deleteCurrent();
 
@@ -126,6 +134,9 @@ private:
     };
 
     void setState(State s);
+    // post in two steps: the statements, then the row kept and the signals.
+    void writeRow();
+    void finishPost();
     void rebuildView();
     void moveTo(int row);
     bool rowMatches(const std::vector<Value>& row) const;

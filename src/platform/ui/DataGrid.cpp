@@ -492,6 +492,12 @@ void DataGrid::discardEditor()
         emit view_->itemDelegate()->closeEditor(editor_, QAbstractItemDelegate::NoHint);
 }
 
+void DataGrid::commitEditor()
+{
+    if (editor_)
+        emit view_->itemDelegate()->commitData(editor_);
+}
+
 void DataGrid::focusCell(int row, int column)
 {
     const QModelIndex index = model_->indexOfRow(row, column);

@@ -158,6 +158,9 @@ public:
     QString editorText() const;
     // Closes the open cell editor without writing what it holds.
     void discardEditor();
+    // Writes what the open cell editor holds into its row, as leaving the
+    // cell does (a tool-bar 保存 pressed while the clerk is still typing).
+    void commitEditor();
     // Moves the focus to a cell and opens its editor when editing is allowed.
     void focusCell(int row, int column);
     int currentColumn() const;

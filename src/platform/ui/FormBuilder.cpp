@@ -231,9 +231,9 @@ QLabel* FormBuilder::place(const QString& caption, QWidget* editor, const FieldO
 }
 
 void LayoutMaintenanceWindow(QWidget* window, MaintenanceController* controller, DataGrid* grid, QWidget* panel,
-                             FormPlacement placement)
+                             FormPlacement placement, bool doubleClickEdits)
 {
-    controller->setGrid(grid);
+    controller->setGrid(grid, doubleClickEdits);
     controller->addEditPanel(panel);
     if (placement == FormPlacement::Below) {
         auto* layout = new QVBoxLayout(window);

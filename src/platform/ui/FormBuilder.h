@@ -120,8 +120,9 @@ enum class FormPlacement {
 };
 
 // Lays out a maintenance window: the controller's tool bar, the browse grid
-// and the edit panel; registers grid and panel with the controller.
+// and the edit panel; registers grid and panel with the controller (a double
+// click on the grid edits unless doubleClickEdits is false).
 void LayoutMaintenanceWindow(QWidget* window, MaintenanceController* controller, DataGrid* grid, QWidget* panel,
-                             FormPlacement placement);
+                             FormPlacement placement, bool doubleClickEdits = true);
 
 }  // namespace tj::ui

@@ -55,8 +55,9 @@ QToolBar* MaintenanceController::createToolBar(QWidget* parent)
     save_ = bar->addAction(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("保存(&S)"));
     cancel_ = bar->addAction(st->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消(&N)"));
     delete_ = bar->addAction(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("删除(&D)"));
-    bar->addSeparator();
+    separator_ = bar->addSeparator();
     close_ = bar->addAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("关闭(&C)"));
+    bar_ = bar;
     AddMnemonicShortcuts(bar);
     connect(add_, &QAction::triggered, this, &MaintenanceController::BBtnAddClick);
     connect(edit_, &QAction::triggered, this, &MaintenanceController::BBtnEditClick);
@@ -66,6 +67,19 @@ QToolBar* MaintenanceController::createToolBar(QWidget* parent)
     connect(close_, &QAction::triggered, this, &MaintenanceController::BBtnCloseClick);
     applyState();
     return bar;
+}
+
+QAction* MaintenanceController::insertAction(QAction* before, const QString& caption, int standardIcon,
+                                             bool separatorAfter)
+{
+    if (!bar_)
+        return nullptr;
+    auto* action = new QAction(bar_->style()->standardIcon(QStyle::StandardPixmap(standardIcon)), caption, bar_);
+    bar_->insertAction(before, action);
+    if (separatorAfter)
+        bar_->insertSeparator(before);
+    AddMnemonicShortcuts(bar_);
+    return action;
 }
 
 void MaintenanceController::setGrid(DataGrid* grid, bool doubleClickEdits)
@@ -483,8 +497,12 @@ void MaintenanceController::BBtnAddClick()
 {
     if (!set_.isOpen())
         return;
+    if (beforeAdd && !beforeAdd())
+        return;
     set_.last();
     set_.append();
+    if (afterAdd)
+        afterAdd();
     if (firstEditor_)
         firstEditor_->setFocus(Qt::OtherFocusReason);
 }
@@ -492,6 +510,8 @@ void MaintenanceController::BBtnAddClick()
 void MaintenanceController::BBtnEditClick()
 {
     if (!set_.isOpen() || set_.isEmpty() || isEditing())
+        return;
+    if (beforeEdit && !beforeEdit())
         return;
     set_.edit();
     if (firstEditor_)
@@ -514,7 +534,7 @@ bool MaintenanceController::BBtnSaveClick()
     if (!set_.isOpen() || !isEditing())
         return false;
     try {
-        set_.post();
+        set_.post(alongWithPost);
     } catch (const db::SqlError& e) {
         // The row stays in editing with what the user typed.
         Dialogs::instance().message(postErrorText ? postErrorText(e.message()) : db::ChineseMessage(e));
@@ -552,7 +572,8 @@ void MaintenanceController::BBtnDelClick()
             return;
         }
     }
-    if (!Dialogs::instance().confirm(deleteQuestion_))
+    if (!deleteQuestion_.isEmpty()
+        && !Dialogs::instance().question(deleteQuestion_, Caption::Confirm, Icon::Question, deleteDefaultYes_))
         return;
     if (deleteRow)
         deleteRow();

@@ -57,6 +57,13 @@ public:
     // Tool bar 添加(&A) 修改(&E) 保存(&S) 取消(&N) 删除(&D) | 关闭(&C), pictures
     // above the captions. Extra buttons can be inserted before actionClose().
     QToolBar* createToolBar(QWidget* parent);
+    QToolBar* toolBar() const { return bar_; }
+    // The separator after 删除.
+    QAction* separatorAfterDelete() const { return separator_; }
+    // A further tool-bar button before `before` (a separator too when
+    // `separatorAfter`); its "&" caption answers Alt+letter.
+    //   c->insertAction(c->actionClose(), "类别(&L)", QStyle::SP_FileDialogListView, true);
+    QAction* insertAction(QAction* before, const QString& caption, int standardIcon, bool separatorAfter = false);
     QAction* actionAdd() const { return add_; }
     QAction* actionEdit() const { return edit_; }
     QAction* actionSave() const { return save_; }
@@ -110,10 +117,24 @@ public:
     // current row's field (as %d, or as text where the format has '%s');
     // the first that finds a row shows its message and stops the delete.
     void addDeleteGuard(const QString& sqlFormat, const QString& field, const QString& message);
-    void setDeleteQuestion(const QString& question) { deleteQuestion_ = question; }
+    // The question before a delete (No preselected unless defaultYes). Without
+    // one nothing is asked: a deleteRow that asks itself (a grid's own
+    // delete command) asks instead.
+    void setDeleteQuestion(const QString& question, bool defaultYes = false)
+    {
+        deleteQuestion_ = question;
+        deleteDefaultYes_ = defaultYes;
+    }
 
     // Hooks for what a window adds to the pattern.
+    std::function<bool()> beforeAdd;                           // before 添加 appends; false stops it
+    std::function<void()> afterAdd;                            // after the append, before the focus moves
+    std::function<bool()> beforeEdit;                          // before 修改 edits the row; false stops it
     std::function<bool()> extraChecks;                         // after the mandatory fields; false stops the save
+    // Statements written in one transaction with the post (detail rows of
+    // the row; the new identity is in the set's fields): a failure of
+    // either rolls back both and keeps the row in editing.
+    std::function<void()> alongWithPost;
     std::function<void()> afterSave;                           // after a successful post
     std::function<QString(const QString&)> postErrorText;      // text shown for a refused post
     std::function<void()> deleteRow;                           // replaces the data set's delete
@@ -186,6 +207,8 @@ private:
     QAction* cancel_ = nullptr;
     QAction* delete_ = nullptr;
     QAction* close_ = nullptr;
+    QToolBar* bar_ = nullptr;
+    QAction* separator_ = nullptr;
     QPointer<DataGrid> grid_;
     std::vector<QPointer<QWidget>> editPanels_;
     std::vector<QPointer<QWidget>> browseOnly_;
@@ -195,6 +218,7 @@ private:
     std::vector<Guard> guardList_;
     std::vector<Pinyin> pinyin_;
     QString deleteQuestion_;
+    bool deleteDefaultYes_ = false;
     bool loading_ = false;
     // Declared columns of the update table by lower-case name.
     std::map<QString, db::ColumnInfo> columns_;

@@ -91,6 +91,47 @@ TEST_F(QueryTest, RefusedPostKeepsTheRowInEditing)
     EXPECT_EQ(q.recordCount(), 3);
 }
 
+TEST_F(QueryTest, PostWithFurtherStatementsCommitsBothOrNeither)
+{
+    db->execute(QStringLiteral("CREATE TABLE [dbo].[detail] ([id] [int] IDENTITY (1, 1) NOT NULL, [mainid] [int] NOT NULL,"
+                               " [mcheng] [varchar] (10) NOT NULL, CONSTRAINT [PK_detail] PRIMARY KEY CLUSTERED ([id])) ON [PRIMARY]"));
+    Query q(*db);
+    q.setSql(QStringLiteral("select * from tjian_zhxmu_main order by id"));
+    q.open();
+    auto detail = [&](const char* name) {
+        return [&q, this, name] {
+            // The new row's identity is readable while the row is written.
+            db->execute(QStringLiteral("insert into detail(mainid, mcheng) values(%1, '%2')")
+                            .arg(q.field(QStringLiteral("id")).asInteger())
+                            .arg(QString::fromUtf8(name)));
+        };
+    };
+
+    // The detail is refused (too long): the new row is not stored either and stays as typed.
+    q.append();
+    q.setField(QStringLiteral("mcheng"), QStringLiteral("尿常规"));
+    EXPECT_THROW(q.post(detail("一二三四五六")), SqlError);
+    EXPECT_EQ(q.state(), Query::State::Insert);
+    EXPECT_TRUE(q.field(QStringLiteral("id")).isNull());
+    EXPECT_EQ(q.field(QStringLiteral("mcheng")).asString(), QStringLiteral("尿常规"));
+    EXPECT_EQ(cell(QStringLiteral("select count(*) from tjian_zhxmu_main")), QStringLiteral("3"));
+    EXPECT_EQ(cell(QStringLiteral("select count(*) from detail")), QStringLiteral("0"));
+    EXPECT_FALSE(db->inTransaction());
+
+    q.post(detail("尿"));
+    EXPECT_EQ(q.state(), Query::State::Browse);
+    const QString id = q.field(QStringLiteral("id")).asString();
+    EXPECT_EQ(cell(QStringLiteral("select mainid from detail")), id);
+    EXPECT_EQ(cell(QStringLiteral("select mcheng from tjian_zhxmu_main where id = ") + id), QStringLiteral("尿常规"));
+
+    // A change is undone the same way.
+    q.edit();
+    q.setField(QStringLiteral("mcheng"), QStringLiteral("尿检"));
+    EXPECT_THROW(q.post(detail("一二三四五六")), SqlError);
+    EXPECT_EQ(q.state(), Query::State::Edit);
+    EXPECT_EQ(cell(QStringLiteral("select mcheng from tjian_zhxmu_main where id = ") + id), QStringLiteral("尿常规"));
+}
+
 TEST_F(QueryTest, WorkingTablesAreEditableToo)
 {
     db->execute(QStringLiteral("CREATE TABLE [#tjian_tjdj] ([id] [int] IDENTITY (1, 1) NOT NULL, [zhxmid] [int] NOT NULL,"
