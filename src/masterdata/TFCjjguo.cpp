@@ -1,10 +1,12 @@
 #include "masterdata/TFCjjguo.h"
 
 #include "core/TDM.h"
+#include "masterdata/WindowParts.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DetailLink.h"
 #include "platform/ui/MaintenanceController.h"
 
+#include <QTreeView>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,15 +31,8 @@ TFCjjguo::TFCjjguo(QWidget* parent)
     openOnShow({&QryKshi, &QryXmu});
     closeOnClose({&QryCjjguo});
 
-    cxGrdXmu = new ui::DataGrid(this);
-    const int dept = cxGrdXmu->addLookupColumn(QStringLiteral("ksid"), QStringLiteral("科室名称"), QryKshi);
-    cxGrdXmu->setColumnVisible(dept, false);
-    cxGrdXmu->addColumn(QStringLiteral("mcheng"), QStringLiteral("项目名称"), 220);
-    cxGrdXmu->setGroupColumn(dept, true);
-    cxGrdXmu->setExpandNewGroups(true);
-    cxGrdXmu->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
-    cxGrdXmu->setQuery(&QryXmu);
-    cxGrdXmu->setMinimumWidth(260);
+    cxGrdXmu = GroupedNameGrid(this, QryXmu, QStringLiteral("项目名称"), 240, QStringLiteral("ksid"),
+                               QStringLiteral("科室名称"), &QryKshi);
 
     // The results are typed in the grid itself: every cell shows its editor
     // and Enter moves to the next cell.
@@ -110,7 +105,7 @@ TFCjjguo::~TFCjjguo() = default;
 void TFCjjguo::FormShow()
 {
     cxGrdXmu->expandAll();
-    cxGrdXmu->setFocus();
+    cxGrdXmu->view()->setFocus();
 }
 
 }  // namespace tj::masterdata

@@ -2,6 +2,7 @@
 
 #include "common/PinyinCode.h"
 #include "core/TDM.h"
+#include "masterdata/WindowParts.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DetailLink.h"
@@ -89,16 +90,10 @@ TFTCan::TFTCan(bool unitPackages, QWidget* parent)
     closeOnClose({&QryTcanSub, &Work.query()});
 
     Maint = new ui::MaintenanceController(this, QryTcan, TDM::instance().QryCx());
-    cxGrdTcan = new ui::DataGrid(this);
-    const int group = unit_ ? cxGrdTcan->addLookupColumn(QStringLiteral("dwid"), QStringLiteral("单位"), QryDwei)
-                            : cxGrdTcan->addColumn(QStringLiteral("bzhi"), QStringLiteral("状态"));
-    cxGrdTcan->setColumnVisible(group, false);
-    cxGrdTcan->addColumn(QStringLiteral("mcheng"), QStringLiteral("体检套餐名称"), 220);
-    cxGrdTcan->setGroupColumn(group, unit_);
-    cxGrdTcan->setExpandNewGroups(true);
-    cxGrdTcan->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
-    cxGrdTcan->setQuery(&QryTcan);
-    cxGrdTcan->setMinimumWidth(250);
+    cxGrdTcan = unit_ ? GroupedNameGrid(this, QryTcan, QStringLiteral("体检套餐名称"), 230, QStringLiteral("dwid"),
+                                        QStringLiteral("单位"), &QryDwei)
+                      : GroupedNameGrid(this, QryTcan, QStringLiteral("体检套餐名称"), 230, QStringLiteral("bzhi"),
+                                        QStringLiteral("状态"), nullptr);
 
     auto* panel = new QGroupBox(this);
     auto* panelLayout = new QVBoxLayout(panel);
@@ -179,13 +174,8 @@ TFTCan::TFTCan(bool unitPackages, QWidget* parent)
     candidates->addWidget(cxGrdCandTcan, 2);
     candidates->addSpacing(6);
     candidates->addWidget(CaptionBar(QStringLiteral("待选组合项目(双击加入)"), panel));
-    cxGrdCandZhxmu = new ui::DataGrid(panel);
-    const int dept = cxGrdCandZhxmu->addLookupColumn(QStringLiteral("ksid"), QStringLiteral("科室名称"), QryKshi);
-    cxGrdCandZhxmu->setColumnVisible(dept, false);
-    cxGrdCandZhxmu->addColumn(QStringLiteral("mcheng"), QStringLiteral("组合项目名称"), 220);
-    cxGrdCandZhxmu->setGroupColumn(dept, true);
-    cxGrdCandZhxmu->setExpandNewGroups(true);
-    cxGrdCandZhxmu->setQuery(&QryCandZhxmu);
+    cxGrdCandZhxmu = GroupedNameGrid(panel, QryCandZhxmu, QStringLiteral("组合项目名称"), 220, QStringLiteral("ksid"),
+                                     QStringLiteral("科室名称"), &QryKshi);
     candidates->addWidget(cxGrdCandZhxmu, 5);
     lower->addLayout(candidates, 3);
     QWidget::setTabOrder(MemBzhu, cxGrdTcanSub->view());
@@ -220,6 +210,8 @@ TFTCan::TFTCan(bool unitPackages, QWidget* parent)
         showWorkingCopy();
         return true;
     };
+    // A new package is in use until 禁用 is ticked (the database's default, shown at once).
+    Maint->afterAdd = [this] { QryTcan.setField(QStringLiteral("bzhi"), schema::PackageEnabled); };
     Maint->beforeEdit = [this] {
         Work.create();
         execute(SqlText::format("insert into #tjian_tcan_sub(zhxmid) select zhxmid from tjian_tcan_sub where tcid=%d",
@@ -264,7 +256,7 @@ void TFTCan::FormShow()
 {
     cxGrdTcan->expandAll();
     cxGrdCandZhxmu->expandAll();
-    cxGrdTcan->setFocus();
+    cxGrdTcan->view()->setFocus();
 }
 
 void TFTCan::execute(const QString& sql)

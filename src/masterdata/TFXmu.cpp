@@ -2,12 +2,14 @@
 
 #include "common/PinyinCode.h"
 #include "core/TDM.h"
+#include "masterdata/WindowParts.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/MaintenanceController.h"
 #include "schema/Names.h"
 
+#include <QTreeView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -54,15 +56,8 @@ TFXmu::TFXmu(QWidget* parent)
     openOnShow({&QryKshi, &QryZcjguo, &QryXmu});
 
     Maint = new ui::MaintenanceController(this, QryXmu, TDM::instance().QryCx());
-    cxGrdXmu = new ui::DataGrid(this);
-    const int dept = cxGrdXmu->addLookupColumn(QStringLiteral("ksid"), QStringLiteral("科室名称"), QryKshi);
-    cxGrdXmu->setColumnVisible(dept, false);
-    cxGrdXmu->addColumn(QStringLiteral("mcheng"), QStringLiteral("项目名称"), 240);
-    cxGrdXmu->setGroupColumn(dept, true);
-    cxGrdXmu->setExpandNewGroups(true);
-    cxGrdXmu->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
-    cxGrdXmu->setQuery(&QryXmu);
-    cxGrdXmu->setMinimumWidth(280);
+    cxGrdXmu = GroupedNameGrid(this, QryXmu, QStringLiteral("项目名称"), 300, QStringLiteral("ksid"),
+                               QStringLiteral("科室名称"), &QryKshi);
 
     auto* panel = new QGroupBox(this);
     ui::LayoutMaintenanceWindow(this, Maint, cxGrdXmu, panel, ui::FormPlacement::Beside);
@@ -79,7 +74,8 @@ TFXmu::TFXmu(QWidget* parent)
                            {.required = QStringLiteral("适用性别不能为空！")});
     EdtXhao = f.text(QStringLiteral("序号："), QStringLiteral("xhao"), {.required = QStringLiteral("序号不能为空！")});
     EdtDwei = f.text(QStringLiteral("项目单位："), QStringLiteral("dwei"));
-    CmbZcjguo = f.freeList(QStringLiteral("正常结果："), QStringLiteral("zcjguo"), QryZcjguo, QStringLiteral("mcheng"));
+    CmbZcjguo = f.freeList(QStringLiteral("正常结果："), QStringLiteral("zcjguo"), QryZcjguo, QStringLiteral("mcheng"),
+                           {.span = 2, .newRow = true});
     ChkSzjgbzhi = f.check(QStringLiteral("数值结果标志（如果检查结果为数值，请填写参考上下限，否则不填。）"),
                           QStringLiteral("szjgbzhi"), 1, 0, {.span = 2, .newRow = true});
     // The caption is the instruction to the clerk, in red like the mandatory labels.
@@ -124,7 +120,7 @@ TFXmu::~TFXmu() = default;
 void TFXmu::FormShow()
 {
     cxGrdXmu->expandAll();
-    cxGrdXmu->setFocus();
+    cxGrdXmu->view()->setFocus();
 }
 
 }  // namespace tj::masterdata

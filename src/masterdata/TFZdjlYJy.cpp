@@ -9,6 +9,7 @@
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/MaintenanceController.h"
 
+#include <QTreeView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,6 +38,7 @@ TFZdjlYJy::TFZdjlYJy(QWidget* parent)
     cxGrdKshi = new ui::DataGrid(this);
     cxGrdKshi->addColumn(QStringLiteral("id"), QStringLiteral("编号"), 50);
     cxGrdKshi->addColumn(QStringLiteral("mcheng"), QStringLiteral("科室名称"), 150);
+    cxGrdKshi->sortBy(0);
     cxGrdKshi->setQuery(&QryKshi);
     cxGrdKshi->setMinimumWidth(220);
 
@@ -106,7 +108,7 @@ void TFZdjlYJy::SetCallRequest(int ksid, const QString& diagnosis)
 
 void TFZdjlYJy::FormShow()
 {
-    cxGrdKshi->setFocus();
+    cxGrdKshi->view()->setFocus();
     if (!callRequest_ || !QryKshi.locate(QStringLiteral("id"), callKsid_))
         return;
     // The department's diagnoses: the entry of the same text is edited, or a new one is written.

@@ -65,15 +65,8 @@ TFZhXmu::TFZhXmu(QWidget* parent)
     closeOnClose({&QryZhxmuSub});
 
     Maint = new ui::MaintenanceController(this, QryZhxmu, TDM::instance().QryCx());
-    cxGrdZhxmu = new ui::DataGrid(this);
-    const int dept = cxGrdZhxmu->addLookupColumn(QStringLiteral("ksid"), QStringLiteral("科室名称"), QryKshi);
-    cxGrdZhxmu->setColumnVisible(dept, false);
-    cxGrdZhxmu->addColumn(QStringLiteral("mcheng"), QStringLiteral("组合项目名称"), 220);
-    cxGrdZhxmu->setGroupColumn(dept, true);
-    cxGrdZhxmu->setExpandNewGroups(true);
-    cxGrdZhxmu->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
-    cxGrdZhxmu->setQuery(&QryZhxmu);
-    cxGrdZhxmu->setMinimumWidth(260);
+    cxGrdZhxmu = GroupedNameGrid(this, QryZhxmu, QStringLiteral("组合项目名称"), 260, QStringLiteral("ksid"),
+                                 QStringLiteral("科室名称"), &QryKshi);
 
     auto* panel = new QGroupBox(this);
     auto* panelLayout = new QHBoxLayout(panel);
@@ -118,14 +111,15 @@ TFZhXmu::TFZhXmu(QWidget* parent)
     search->addWidget(BtnCx);
     membersLayout->addLayout(search);
     cxGrdZhxmuSub = new ui::DataGrid(members);
-    const int order = cxGrdZhxmuSub->addColumn(QStringLiteral("xhao"), QStringLiteral("序号"), 50);
-    cxGrdZhxmuSub->addColumn(QStringLiteral("mcheng"), QStringLiteral("体检项目名称"), 170);
-    const int chosen = cxGrdZhxmuSub->addCheckColumn(QStringLiteral("bzhi"), QStringLiteral("选用"), 45);
+    const int order = cxGrdZhxmuSub->addColumn(QStringLiteral("xhao"), QStringLiteral("序号"), 42);
+    cxGrdZhxmuSub->addColumn(QStringLiteral("mcheng"), QStringLiteral("体检项目名称"), 150);
+    const int chosen = cxGrdZhxmuSub->addCheckColumn(QStringLiteral("bzhi"), QStringLiteral("选用"), 42);
     cxGrdZhxmuSub->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
     cxGrdZhxmuSub->sortBy(order);
     cxGrdZhxmuSub->setHighlight([this, chosen](int row) { return cxGrdZhxmuSub->isChecked(row, chosen); });
     cxGrdZhxmuSub->setQuery(&QryZhxmuSub);
     membersLayout->addWidget(cxGrdZhxmuSub, 1);
+    members->setMinimumWidth(270);
     panelLayout->addWidget(members, 2);
     QWidget::setTabOrder(ChkSfxybben, EdtJma);
     QWidget::setTabOrder(EdtJma, BtnCx);
@@ -150,6 +144,13 @@ TFZhXmu::TFZhXmu(QWidget* parent)
     };
     connect(cxGrdZhxmu, &ui::DataGrid::rowClicked, this, [this](int) { Members->reload(); });
     connect(cxGrdZhxmuSub, &ui::DataGrid::rowDoubleClicked, this, [this](int) { cxGrdZhxmuSubDblClick(); });
+    // By keyboard, Space or Enter on a member does what the double click does.
+    cxGrdZhxmuSub->keyHook = [this](QKeyEvent* key) {
+        if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        cxGrdZhxmuSubDblClick();
+        return true;
+    };
     connect(BtnCx, &QPushButton::clicked, this, &TFZhXmu::BtnCxClick);
     // Enter in the 简码 box runs the search.
     ui::KeyPreview::of(this)->add([this](QKeyEvent* key, QWidget* focus) {
@@ -205,7 +206,7 @@ TFZhXmu::~TFZhXmu() = default;
 void TFZhXmu::FormShow()
 {
     cxGrdZhxmu->expandAll();
-    cxGrdZhxmu->setFocus();
+    cxGrdZhxmu->view()->setFocus();
 }
 
 void TFZhXmu::BBtnRefreshClick()

@@ -13,7 +13,18 @@ class QGridLayout;
 class QLabel;
 class QWidget;
 
+namespace tj::ui {
+class DataGrid;
+}
+
 namespace tj::masterdata {
+
+// The catalogue's browse list: the one visible column of names (mcheng)
+// under groups of a hidden column (a department, a unit: shown by its name
+// in groupList; a state word when groupList is null), groups open, the
+// count "共 n 条" in the footer.
+ui::DataGrid* GroupedNameGrid(QWidget* parent, db::Query& set, const QString& nameCaption, int width,
+                              const QString& groupField, const QString& groupCaption, db::Query* groupList);
 
 // Pinyin initials of a name as the search columns keep them.
 ui::MaintenanceController::PinyinFunction SearchCode();

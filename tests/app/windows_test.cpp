@@ -77,10 +77,10 @@ TEST_F(ProgramWindows, ToolBarCaptionsAnswerAltLetter)
                 QObject::disconnect(c);
                 EXPECT_EQ(triggered, 1);
                 fired += triggered;
-                if (!w->isVisible()) {
+                if (!w->isVisible())
                     w->show();
+                if (QApplication::activeWindow() != w)
                     QApplication::setActiveWindow(w);
-                }
             }
         }
         w->close();

@@ -4,8 +4,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace tj::ui {
@@ -35,7 +37,9 @@ bool EnterMovesFocus::handle(QKeyEvent* key, QWidget* widget)
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     // Buttons keep Enter for pressing; grids keep it for their own editing.
-    if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QAbstractItemView*>(widget))
+    // Check boxes and radio buttons are fields like the others: Enter moves on.
+    const bool field = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+    if ((qobject_cast<QAbstractButton*>(widget) && !field) || qobject_cast<QAbstractItemView*>(widget))
         return false;
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (newLineEditors_.contains(w))

@@ -499,7 +499,12 @@ GO
 CREATE INDEX [IX_tjian_sfei_main_ryid] ON [dbo].[tjian_sfei_main]([ryid]) ON [PRIMARY]
 GO
 
-CREATE INDEX [IX_tjian_sfei_sub_sfid] ON [dbo].[tjian_sfei_sub]([sfid]) ON [PRIMARY]
+-- A visit's charge line of one combined item is found by both columns: saving
+-- an examination item matches each unexamined result row with the charge line
+-- it came from. With an index of one column each, SQLite may take the one on
+-- zhxmid and read every charge line of the combined item (a year's visits)
+-- for each row; with both columns the line is one seek.
+CREATE INDEX [IX_tjian_sfei_sub_sfid_zhxmid] ON [dbo].[tjian_sfei_sub]([sfid], [zhxmid]) ON [PRIMARY]
 GO
 
 CREATE INDEX [IX_tjian_sfei_sub_zhxmid] ON [dbo].[tjian_sfei_sub]([zhxmid]) ON [PRIMARY]
@@ -508,7 +513,9 @@ GO
 CREATE INDEX [IX_tjian_jguo_tjhao_zhxmid_xmid] ON [dbo].[tjian_jguo]([tjhao], [zhxmid], [xmid]) ON [PRIMARY]
 GO
 
-CREATE INDEX [IX_tjian_jguo_xmid] ON [dbo].[tjian_jguo]([xmid]) ON [PRIMARY]
+-- An item's result rows, the unexamined ones apart: saving an item refreshes
+-- those only (a tenth of a year's rows or less) and seeks them directly.
+CREATE INDEX [IX_tjian_jguo_xmid_jcbzhi] ON [dbo].[tjian_jguo]([xmid], [jcbzhi]) ON [PRIMARY]
 GO
 
 CREATE INDEX [IX_tjian_jguo_zhxmid] ON [dbo].[tjian_jguo]([zhxmid]) ON [PRIMARY]
