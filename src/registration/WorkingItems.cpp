@@ -101,7 +101,12 @@ void AddCombinedItemToIndividualItems(db::Connection& c, int zhxmid)
 
 std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, WorkingTable table)
 {
-    const db::ResultSet rs = c.query(SqlText::format("select * from %s order by id ", WorkingTableName(table)));
+    return ReadWorkingItems(c, WorkingTableName(table));
+}
+
+std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, const QString& tableName)
+{
+    const db::ResultSet rs = c.query(SqlText::format("select * from %s order by id ", tableName));
     const int iId = rs.columnIndex("id"), iZh = rs.columnIndex("zhxmid"), iMc = rs.columnIndex("mcheng"),
               iSf = rs.columnIndex("sfjge"), iZk = rs.columnIndex("zkou"), iSs = rs.columnIndex("ssje"),
               iYh = rs.columnIndex("yhje");
@@ -168,11 +173,38 @@ std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, Currency ty
             }
             it.yhje += share;
             it.ssje = it.sfjge - it.yhje;
-            it.zkou = Currency::fromRaw(mulDivRound(it.ssje.raw(), Currency::Scale, it.sfjge.raw()));
+            it.zkou = DiscountFactor(it.ssje, it.sfjge);
         }
         --k;
     }
     return items;
+}
+
+const QString DiscountOutOfRangeMessage = QStringLiteral("超出范围（0~1），请重新输入！");
+
+Currency DiscountFactor(Currency received, Currency price)
+{
+    if (price.isZero())
+        return Currency::fromInteger(1);
+    return Currency::fromRaw(mulDivRound(received.raw(), Currency::Scale, price.raw()));
+}
+
+std::optional<WorkingItem> WithDiscount(WorkingItem row, Currency factor)
+{
+    if (factor < Currency() || factor > Currency::fromInteger(1))
+        return std::nullopt;
+    row.zkou = factor;
+    row.ssje = Currency::fromRaw(mulDivRound(row.sfjge.raw(), factor.raw(), Currency::Scale));
+    row.yhje = Currency::fromRaw(mulDivRound(row.sfjge.raw(), Currency::Scale - factor.raw(), Currency::Scale));
+    return row;
+}
+
+WorkingItem WithReceived(WorkingItem row, Currency received)
+{
+    row.zkou = row.sfjge > Currency() ? DiscountFactor(received, row.sfjge) : Currency::fromInteger(1);
+    row.ssje = received;
+    row.yhje = row.sfjge - received;
+    return row;
 }
 
 ItemTotals SpreadPackagePrice(db::Connection& c, WorkingTable table, Currency typedPrice, Currency receivedTotal,

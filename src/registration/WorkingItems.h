@@ -10,6 +10,7 @@
 #include "platform/db/Currency.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tj::registration {
@@ -55,6 +56,8 @@ void AddPackageToIndividualItems(db::Connection& c, int packageId);
 void AddCombinedItemToIndividualItems(db::Connection& c, int zhxmid);
 
 std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, WorkingTable table);
+// The same for any table with these columns (the add dialog's #tjian_zjxm).
+std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, const QString& tableName);
 ItemTotals TotalsOf(const std::vector<WorkingItem>& items);
 ItemTotals RecomputeTotals(db::Connection& c, WorkingTable table);
 
@@ -68,6 +71,20 @@ db::Currency AmountFromBoxText(const QString& text);
 // added to the reductions the rows already carry.
 std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, db::Currency typedPrice,
                                      db::Currency receivedTotal, db::Currency itemPriceTotal);
+
+// received ÷ price rounded half away from zero to four decimals: the
+// discount factor of a row; 1 for a price of 0.
+db::Currency DiscountFactor(db::Currency received, db::Currency price);
+
+// The Enter key on a row of the discount grids (batch registration, adding
+// items): a discount factor typed sets 实收 = price × factor and 优惠 =
+// (1 − factor) × price, each rounded to four decimals; nullopt when the
+// factor lies outside 0..1 ("超出范围（0~1），请重新输入！"). A received amount
+// typed sets the factor from it (1 for a price of 0) and 优惠 = price −
+// received; it has no range.
+std::optional<WorkingItem> WithDiscount(WorkingItem row, db::Currency factor);
+WorkingItem WithReceived(WorkingItem row, db::Currency received);
+extern const QString DiscountOutOfRangeMessage;  // "超出范围（0~1），请重新输入！"
 
 // Spreads the typed package price over the rows of the working table and
 // writes them back; returns the new totals (the received total then equals
