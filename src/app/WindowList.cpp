@@ -10,6 +10,10 @@
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
+#include "registration/TFTjDwHkuan.h"
+#include "registration/TFVideo.h"
+#include "registration/TFZjXm.h"
+#include "registration/TFZxTjhao.h"
 
 namespace tj::app {
 
@@ -46,6 +50,10 @@ void RegisterWindows(TFMain& main)
 
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+    w.add(QStringLiteral("TFTjDwHkuan"), make<registration::TFTjDwHkuan>());
+    w.add(QStringLiteral("TFZjXm"), make<registration::TFZjXm>());
+    w.add(QStringLiteral("TFVideo"), make<registration::TFVideo>());
+    w.add(QStringLiteral("TFZxTjhao"), make<registration::TFZxTjhao>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {

@@ -62,4 +62,18 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void RunOnEnter(QWidget* control, std::function<void()> action)
+{
+    QPointer<QWidget> box(control);
+    KeyPreview::of(control->window())->add(
+        [box, action = std::move(action)](QKeyEvent* key, QWidget* focus) {
+            if (!box || focus != box || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+                || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return false;
+            action();
+            return true;
+        },
+        100);
+}
+
 }  // namespace tj::ui

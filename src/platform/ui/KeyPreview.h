@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -37,5 +38,10 @@ private:
     };
     std::vector<Entry> handlers_;
 };
+
+// Enter (either key, no Ctrl or Alt) in the control runs the action instead
+// of moving on, ahead of the window's other handlers: a search box that
+// searches. The control must already belong to its window.
+void RunOnEnter(QWidget* control, std::function<void()> action);
 
 }  // namespace tj::ui
