@@ -81,7 +81,7 @@ ItemChangeDialog::ItemChangeDialog(const QString& caption, const QString& workin
     right->addLayout(buttons);
     body->addLayout(right, 1);
 
-    ui::RunOnEnter(EdtPyjma, [this] { EdtPyjmaEnter(); });
+    ui::EnterRuns(this, EdtPyjma, [this] { EdtPyjmaEnter(); });
     connect(cxGrdZhxmu, &ui::DataGrid::rowDoubleClicked, this, [this] { ChooseCurrentItem(); });
     cxGrdZhxmu->keyHook = [this](QKeyEvent* key) {
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)

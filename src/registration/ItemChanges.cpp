@@ -18,19 +18,19 @@ QString ChangeLogLine::rendered() const
     return QStringLiteral("[%1] %2").arg(time.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), text);
 }
 
-std::optional<RowProblem> CheckItemsToAdd(const std::vector<WorkingItem>& rows)
+std::optional<RowFault> CheckItemsToAdd(const std::vector<WorkingItem>& rows)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const WorkingItem& r = rows[i];
         const int n = int(i) + 1;
         if (r.zkou < Currency() || r.zkou > Currency::fromInteger(1))
-            return RowProblem{int(i), QStringLiteral("第 %1 行：折扣超出范围（0~1），请重新输入！").arg(n)};
+            return RowFault{int(i), QStringLiteral("第 %1 行：折扣超出范围（0~1），请重新输入！").arg(n)};
         // The product of two amounts of four decimals has eight; it must
         // equal the received amount exactly.
         if (tj_i128(r.ssje.raw()) * Currency::Scale != tj_i128(r.sfjge.raw()) * r.zkou.raw())
-            return RowProblem{int(i), QStringLiteral("第 %1 行：实收与应收和折扣的乘积不符，请检查！").arg(n)};
+            return RowFault{int(i), QStringLiteral("第 %1 行：实收与应收和折扣的乘积不符，请检查！").arg(n)};
         if (r.yhje != r.sfjge - r.ssje)
-            return RowProblem{int(i), QStringLiteral("第 %1 行：优惠金额与应收和实收的差不符，请检查！").arg(n)};
+            return RowFault{int(i), QStringLiteral("第 %1 行：优惠金额与应收和实收的差不符，请检查！").arg(n)};
     }
     return std::nullopt;
 }

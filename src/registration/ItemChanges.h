@@ -42,11 +42,7 @@ using ChangeLog = std::function<void(const ChangeLogLine&)>;
 // exactly list price × discount and the reduction exactly list price −
 // received, to the ten-thousandth (a NULL cell counts as 0). The first row
 // that fails, with its message ("第 %d 行：..."); nullopt when all pass.
-struct RowProblem {
-    int index = -1;  // 0-based row
-    QString message;
-};
-std::optional<RowProblem> CheckItemsToAdd(const std::vector<WorkingItem>& rows);
+std::optional<RowFault> CheckItemsToAdd(const std::vector<WorkingItem>& rows);
 
 // A combined item chosen for withdrawal.
 struct ChosenItem {

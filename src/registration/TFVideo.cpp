@@ -110,7 +110,7 @@ TFVideo::TFVideo(QWidget* parent)
     setMinimumWidth(300 + ShownPicture.width() + 60);
 
     ui::EnterMovesFocus::install(this);
-    ui::RunOnEnter(EdtTjhao, [this] { BtnQueryClick(); });
+    ui::EnterRuns(this, EdtTjhao, [this] { BtnQueryClick(); });
     connect(BtnQuery, &QPushButton::clicked, this, &TFVideo::BtnQueryClick);
     connect(BtnCapture, &QPushButton::clicked, this, &TFVideo::BtnCaptureClick);
     connect(BtnOk, &QPushButton::clicked, this, &TFVideo::BtnOkClick);

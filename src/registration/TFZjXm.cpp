@@ -41,7 +41,7 @@ TFZjXm::TFZjXm(QWidget* parent) : reports::QueryWindow(QStringLiteral("增减项
     Grid->setMultiSelect(true);
     Grid->sortBy(3);
 
-    ui::RunOnEnter(EdtTjhao, [this] { EdtTjhaoEnter(); });
+    ui::EnterRuns(this, EdtTjhao, [this] { EdtTjhaoEnter(); });
     connect(BtnAdd, &QPushButton::clicked, this, &TFZjXm::BtnAddClick);
     connect(BtnDec, &QPushButton::clicked, this, &TFZjXm::BtnDecClick);
 }

@@ -54,28 +54,30 @@ QString TFZjXm_Add::chooseStatement(int zhxmid) const
 bool TFZjXm_Add::EnterOnRow(const ui::WorkingTableEditor::Enter& e)
 {
     db::Query& q = Chosen.query();
-    WorkingItem item;
-    item.sfjge = q.value(e.row, q.fieldIndex(QStringLiteral("sfjge"))).toCurrency();
+    const db::Currency price = q.value(e.row, q.fieldIndex(QStringLiteral("sfjge"))).toCurrency();
     const db::Currency typed = AmountFromBoxText(e.text);
+    std::optional<RowAmounts> row;
     if (e.field == QLatin1String("zkou")) {
-        const std::optional<WorkingItem> out = WithDiscount(item, typed);
-        if (!out) {
-            ui::Dialogs::instance().warning(DiscountOutOfRangeMessage);
+        row = DiscountEntered(price, typed);
+        if (!row) {
+            ui::Dialogs::instance().warning(DiscountRangeMessage);
             return true;
         }
-        if (Editor->setRow(e.row, {{QStringLiteral("zkou"), out->zkou}, {QStringLiteral("ssje"), out->ssje},
-                                   {QStringLiteral("yhje"), out->yhje}}))
-            Editor->focus(e.row, QStringLiteral("ssje"));
-        return true;
+    } else if (e.field == QLatin1String("ssje")) {
+        row = ReceivedEntered(price, typed);
+    } else {
+        return false;
     }
-    if (e.field == QLatin1String("ssje")) {
-        const WorkingItem out = WithReceived(item, typed);
-        if (Editor->setRow(e.row, {{QStringLiteral("zkou"), out.zkou}, {QStringLiteral("ssje"), out.ssje},
-                                   {QStringLiteral("yhje"), out.yhje}}))
-            Editor->focus(e.row + 1 < Editor->rowCount() ? e.row + 1 : 0, QStringLiteral("zkou"));
+    if (!Editor->setRow(e.row, {{QStringLiteral("zkou"), row->zkou}, {QStringLiteral("ssje"), row->ssje},
+                                {QStringLiteral("yhje"), row->yhje}}))
         return true;
-    }
-    return false;
+    // From 折扣 on to 实收 of the row; from 实收 to 折扣 of the next row (the
+    // last row goes back to the first).
+    if (e.field == QLatin1String("zkou"))
+        Editor->focus(e.row, QStringLiteral("ssje"));
+    else
+        Editor->focus(e.row + 1 < Editor->rowCount() ? e.row + 1 : 0, QStringLiteral("zkou"));
+    return true;
 }
 
 void TFZjXm_Add::BtnOkClick()
@@ -89,8 +91,8 @@ void TFZjXm_Add::BtnOkClick()
         EdtPyjma->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (const std::optional<RowProblem> problem = CheckItemsToAdd(rows)) {
-        Editor->focus(problem->index, QStringLiteral("zkou"));
+    if (const std::optional<RowFault> problem = CheckItemsToAdd(rows)) {
+        Editor->focus(problem->row, QStringLiteral("zkou"));
         ui::Dialogs::instance().warning(QStringLiteral("错误信息：") + problem->message);
         return;
     }

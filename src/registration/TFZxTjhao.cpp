@@ -33,7 +33,7 @@ TFZxTjhao::TFZxTjhao(QWidget* parent) : reports::QueryWindow(QStringLiteral("注
     Grid->addSummary({3, ui::GridSummary::Kind::Count, QStringLiteral("%d")});
     Grid->sortBy(3);
 
-    ui::RunOnEnter(EdtTjhao, [this] { BtnQueryClick(); });
+    ui::EnterRuns(this, EdtTjhao, [this] { BtnQueryClick(); });
     connect(BtnZxiao, &QPushButton::clicked, this, &TFZxTjhao::BtnZxiaoClick);
 }
 

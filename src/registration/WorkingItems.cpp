@@ -173,38 +173,37 @@ std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, Currency ty
             }
             it.yhje += share;
             it.ssje = it.sfjge - it.yhje;
-            it.zkou = DiscountFactor(it.ssje, it.sfjge);
+            it.zkou = Currency::fromRaw(mulDivRound(it.ssje.raw(), Currency::Scale, it.sfjge.raw()));
         }
         --k;
     }
     return items;
 }
 
-const QString DiscountOutOfRangeMessage = QStringLiteral("超出范围（0~1），请重新输入！");
+const QString DiscountRangeMessage = QStringLiteral("超出范围（0~1），请重新输入！");
 
-Currency DiscountFactor(Currency received, Currency price)
+Currency Times(Currency a, Currency b)
 {
-    if (price.isZero())
-        return Currency::fromInteger(1);
-    return Currency::fromRaw(mulDivRound(received.raw(), Currency::Scale, price.raw()));
+    return Currency::fromRaw(mulDivRound(a.raw(), b.raw(), Currency::Scale));
 }
 
-std::optional<WorkingItem> WithDiscount(WorkingItem row, Currency factor)
+Currency Divided(Currency a, Currency b)
+{
+    return b.isZero() ? Currency() : Currency::fromRaw(mulDivRound(a.raw(), Currency::Scale, b.raw()));
+}
+
+std::optional<RowAmounts> DiscountEntered(Currency price, Currency factor)
 {
     if (factor < Currency() || factor > Currency::fromInteger(1))
         return std::nullopt;
-    row.zkou = factor;
-    row.ssje = Currency::fromRaw(mulDivRound(row.sfjge.raw(), factor.raw(), Currency::Scale));
-    row.yhje = Currency::fromRaw(mulDivRound(row.sfjge.raw(), Currency::Scale - factor.raw(), Currency::Scale));
-    return row;
+    const Currency received = Times(price, factor);
+    return RowAmounts{factor, received, Times(price, Currency::fromInteger(1) - factor)};
 }
 
-WorkingItem WithReceived(WorkingItem row, Currency received)
+RowAmounts ReceivedEntered(Currency price, Currency received)
 {
-    row.zkou = row.sfjge > Currency() ? DiscountFactor(received, row.sfjge) : Currency::fromInteger(1);
-    row.ssje = received;
-    row.yhje = row.sfjge - received;
-    return row;
+    const Currency factor = price > Currency() ? Divided(received, price) : Currency::fromInteger(1);
+    return RowAmounts{factor, received, price - received};
 }
 
 ItemTotals SpreadPackagePrice(db::Connection& c, WorkingTable table, Currency typedPrice, Currency receivedTotal,

@@ -72,19 +72,31 @@ db::Currency AmountFromBoxText(const QString& text);
 std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, db::Currency typedPrice,
                                      db::Currency receivedTotal, db::Currency itemPriceTotal);
 
-// received ÷ price rounded half away from zero to four decimals: the
-// discount factor of a row; 1 for a price of 0.
-db::Currency DiscountFactor(db::Currency received, db::Currency price);
+// Amounts exact to four decimals: a × b and a ÷ b, rounded half away from zero.
+db::Currency Times(db::Currency a, db::Currency b);
+db::Currency Divided(db::Currency a, db::Currency b);
 
-// The Enter key on a row of the discount grids (batch registration, adding
-// items): a discount factor typed sets 实收 = price × factor and 优惠 =
-// (1 − factor) × price, each rounded to four decimals; nullopt when the
-// factor lies outside 0..1 ("超出范围（0~1），请重新输入！"). A received amount
-// typed sets the factor from it (1 for a price of 0) and 优惠 = price −
-// received; it has no range.
-std::optional<WorkingItem> WithDiscount(WorkingItem row, db::Currency factor);
-WorkingItem WithReceived(WorkingItem row, db::Currency received);
-extern const QString DiscountOutOfRangeMessage;  // "超出范围（0~1），请重新输入！"
+// The amounts of one row after the operator typed into it (the Enter key of
+// the batch registration and of adding items).
+struct RowAmounts {
+    db::Currency zkou;
+    db::Currency ssje;
+    db::Currency yhje;
+};
+// A discount factor typed for a row of list price `price`: received price ×
+// factor, reduction the rest. Nothing for a factor outside 0..1.
+std::optional<RowAmounts> DiscountEntered(db::Currency price, db::Currency factor);
+// A received amount typed: the factor follows (1 for a free row), the
+// reduction is the difference (negative above the list price).
+RowAmounts ReceivedEntered(db::Currency price, db::Currency received);
+extern const QString DiscountRangeMessage;  // "超出范围（0~1），请重新输入！"
+
+// A row of a working item table that fails a check: the row (0-based) and
+// its message "第 %d 行：..." with the row counted from 1.
+struct RowFault {
+    int row = -1;
+    QString message;
+};
 
 // Spreads the typed package price over the rows of the working table and
 // writes them back; returns the new totals (the received total then equals

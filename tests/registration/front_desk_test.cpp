@@ -35,32 +35,32 @@ WorkingItem row(int zhxmid, const QString& name, const char* price, const char* 
 
 TEST(ItemsToAdd, DiscountArithmeticOfTheEnterKey)
 {
-    const WorkingItem item = row(1, "血常规", "200", "1", "200", "0");
     struct Case {
         const char* what;
         bool factorTyped;
+        const char* price;
         const char* typed;
         const char* zkou;
         const char* ssje;
         const char* yhje;
     };
     const Case cases[] = {
-        {"discount 0.9", true, "0.9", "0.9", "180", "20"},
-        {"received 150", false, "150", "0.75", "150", "50"},
-        {"received above the price", false, "250", "1.25", "250", "-50"},
-        {"discount with five decimals of product", true, "0.3333", "0.3333", "66.66", "133.34"},
+        {"discount 0.9", true, "200", "0.9", "0.9", "180", "20"},
+        {"received 150", false, "200", "150", "0.75", "150", "50"},
+        {"received above the price", false, "200", "250", "1.25", "250", "-50"},
+        {"the product rounded to four decimals", true, "33.33", "0.8888", "0.8888", "29.6237", "3.7063"},
+        {"a free item keeps full price", false, "0", "0", "1", "0", "0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const WorkingItem out = c.factorTyped ? *WithDiscount(item, money(c.typed)) : WithReceived(item, money(c.typed));
+        const RowAmounts out = c.factorTyped ? *DiscountEntered(money(c.price), money(c.typed))
+                                             : ReceivedEntered(money(c.price), money(c.typed));
         EXPECT_EQ(out.zkou, money(c.zkou));
         EXPECT_EQ(out.ssje, money(c.ssje));
         EXPECT_EQ(out.yhje, money(c.yhje));
     }
-    EXPECT_FALSE(WithDiscount(item, money("1.2")));
-    EXPECT_FALSE(WithDiscount(item, money("-0.1")));
-    // A free item keeps full price whatever is received.
-    EXPECT_EQ(WithReceived(row(2, "免费", "0", "1", "0", "0"), Currency()).zkou, Currency::fromInteger(1));
+    EXPECT_FALSE(DiscountEntered(money("200"), money("1.2")));
+    EXPECT_FALSE(DiscountEntered(money("200"), money("-0.1")));
 }
 
 TEST(ItemsToAdd, ExactTwoSidedCheck)
@@ -93,7 +93,7 @@ TEST(ItemsToAdd, ExactTwoSidedCheck)
             continue;
         }
         ASSERT_TRUE(problem);
-        EXPECT_EQ(problem->index, c.failingRow);
+        EXPECT_EQ(problem->row, c.failingRow);
         EXPECT_EQ(problem->message, c.message);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -62,18 +63,22 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void RunOnEnter(QWidget* control, std::function<void()> action)
+void EnterRuns(QWidget* window, QWidget* control, std::function<void()> action)
 {
-    QPointer<QWidget> box(control);
-    KeyPreview::of(control->window())->add(
-        [box, action = std::move(action)](QKeyEvent* key, QWidget* focus) {
-            if (!box || focus != box || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+    QPointer<QWidget> target(control);
+    KeyPreview::of(window)->add(
+        [target, action = std::move(action)](QKeyEvent* key, QWidget* focus) {
+            if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
                 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
                 return false;
-            action();
-            return true;
+            for (QWidget* w = focus; w; w = w->parentWidget())
+                if (w == target) {
+                    action();
+                    return true;
+                }
+            return false;
         },
-        100);
+        10);
 }
 
 }  // namespace tj::ui

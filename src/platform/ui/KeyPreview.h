@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -39,9 +38,9 @@ private:
     std::vector<Entry> handlers_;
 };
 
-// Enter (either key, no Ctrl or Alt) in the control runs the action instead
-// of moving on, ahead of the window's other handlers: a search box that
-// searches. The control must already belong to its window.
-void RunOnEnter(QWidget* control, std::function<void()> action);
+// Enter (without Ctrl or Alt) in the control runs the action instead of
+// moving on: a search box runs its search, a number box its lookup.
+//   ui::EnterRuns(this, EdtTjhao, [this] { BtnQueryClick(); });
+void EnterRuns(QWidget* window, QWidget* control, std::function<void()> action);
 
 }  // namespace tj::ui
