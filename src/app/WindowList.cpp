@@ -10,6 +10,7 @@
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
+#include "registration/TFDaWhu.h"
 #include "registration/TFTjDwHkuan.h"
 #include "registration/TFVideo.h"
 #include "registration/TFZjXm.h"
@@ -53,6 +54,7 @@ void RegisterWindows(TFMain& main)
     w.add(QStringLiteral("TFTjDwHkuan"), make<registration::TFTjDwHkuan>());
     w.add(QStringLiteral("TFZjXm"), make<registration::TFZjXm>());
     w.add(QStringLiteral("TFVideo"), make<registration::TFVideo>());
+    w.add(QStringLiteral("TFDaWhu"), make<registration::TFDaWhu>());
     w.add(QStringLiteral("TFZxTjhao"), make<registration::TFZxTjhao>());
 
     // Administration.

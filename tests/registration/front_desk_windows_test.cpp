@@ -4,6 +4,8 @@
 #include "platform/capture/CaptureViews.h"
 #include "platform/db/SqlText.h"
 #include "platform/ui/PhotoView.h"
+#include "platform/ui/MaintenanceController.h"
+#include "registration/TFDaWhu.h"
 #include "registration/TFTjDwHkuan.h"
 #include "registration/TFVideo.h"
 #include "registration/TFZjXm.h"
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -355,6 +358,73 @@ TEST_F(PhotoCapture, TakesCropsAndStoresThePhoto)
     w.BtnOkClick();
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(FrontDeskWindows, TheArchive)
+{
+    db.connection().execute(SqlText::format("update tjian_ryuan set zpian=? where id=%d", li),
+                            {tj::capture::BitmapBytes(tj::capture::CropPhoto(tj::test::TestPicture(), {200, 120, 240, 295},
+                                                                             tj::capture::CropFrameSize))});
+    TFDaWhu w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+
+    // Search boxes take input only while checked; each must then be filled.
+    EXPECT_TRUE(w.EdtDah->isReadOnly());
+    w.ChkDah->setChecked(true);
+    EXPECT_FALSE(w.EdtDah->isReadOnly());
+    w.BtnQueryClick();
+    EXPECT_EQ(dialogs.last().text, "请输入档案号！");
+    type(w.EdtDah, "1 or 1=1");
+    pressEnter(w.EdtDah);
+    EXPECT_EQ(dialogs.last().text, "请输入正确的档案号！");
+    w.ChkDah->setChecked(false);
+
+    // By examination number: the person of that visit, with photo and visits.
+    w.ChkTjhao->setChecked(true);
+    type(w.EdtTjhao, "0-2");
+    pressEnter(w.EdtTjhao);
+    ASSERT_EQ(w.QryRyuan.recordCount(), 1);
+    EXPECT_EQ(w.QryRyuan.field("xming").asString(), "李四");
+    EXPECT_EQ(w.Editors.EdtXming->text(), "李四");
+    EXPECT_TRUE(w.ImgZpian->hasPhoto());
+    EXPECT_EQ(numbersListed(w.cxGrdVisits), QStringList({"0-2"}));
+    w.Pages->setCurrentWidget(w.cxGrdVisits);
+    shot(&w, "TFDaWhu");
+    w.ChkTjhao->setChecked(false);
+
+    // By a part of the name; a person with only a cancelled visit is kept.
+    db.execute("update tjian_sfei_main set zxbzhi=1 where tjhao='0-1'");
+    w.ChkXming->setChecked(true);
+    type(w.EdtXming, "张");
+    w.BtnQueryClick();
+    ASSERT_EQ(w.QryRyuan.recordCount(), 1);
+    EXPECT_FALSE(w.ImgZpian->hasPhoto());
+    EXPECT_EQ(numbersListed(w.cxGrdVisits), QStringList({"0-1"}));
+    w.Maint->BBtnDelClick();
+    EXPECT_EQ(dialogs.last().text, "此人已经存在体检记录，不能删除！");
+    EXPECT_EQ(count(SqlText::format("select count(*) from tjian_ryuan where id=%d", zhang)), 1);
+
+    // A new person, then deleted again (he has no visits).
+    w.Maint->BBtnAddClick();
+    EXPECT_TRUE(w.Editors.CmbDwid->hasFocus());
+    EXPECT_FALSE(w.BtnQuery->isEnabled());
+    choose(w.Editors.CmbDwid, "东方机械");
+    type(w.Editors.EdtXming, "赵六");
+    type(w.MemBzhu, "复查血压");
+    ASSERT_TRUE(w.Maint->BBtnSaveClick()) << dialogs.texts().join('\n').toStdString();
+    const int added = int(db.scalar("select id from tjian_ryuan where xming='赵六'").toInteger());
+    EXPECT_EQ(db.scalar(SqlText::format("select dwid from tjian_ryuan where id=%d", added)).toInteger(), unit);
+    EXPECT_EQ(db.scalar(SqlText::format("select bzhu from tjian_ryuan where id=%d", added)).toString(), "复查血压");
+    ASSERT_TRUE(w.QryRyuan.locate("id", added));
+    dialogs.answer(true);
+    w.Maint->BBtnDelClick();
+    EXPECT_EQ(dialogs.last().text, "是否确认删除此人档案信息？");
+    EXPECT_EQ(count(SqlText::format("select count(*) from tjian_ryuan where id=%d", added)), 0);
+
+    w.ChkXming->setChecked(false);
+    w.BtnQueryClick();
+    EXPECT_EQ(w.QryRyuan.recordCount(), 3);
 }
 
 }  // namespace
