@@ -88,89 +88,84 @@ private:
     const ChangeLog& log_;
 };
 
+// One press: every visit locked and changed in one transaction; a number
+// without its visit gets a failure line and the others go on; any error
+// undoes the whole press and is logged. `verb` is 增加 or 减少.
+bool runPress(db::Connection& c, const QStringList& examNumbers, Logger& logger, const QString& verb,
+              const std::function<void(const QString& number, const LockedVisit& visit)>& change)
+{
+    try {
+        db::Transaction tx(c);
+        for (const QString& number : examNumbers) {
+            const std::optional<LockedVisit> visit = lockVisit(c, number);
+            if (visit)
+                change(number, *visit);
+            else
+                logger.write(QStringLiteral("体检号（%1）的体检记录不存在，%2失败！").arg(number, verb), false);
+        }
+        tx.commit();
+        return true;
+    } catch (const std::exception& e) {
+        logger.write(QStringLiteral("%1项目时出现错误：").arg(verb) + db::ChineseMessage(e), false);
+        return false;
+    }
+}
+
 }  // namespace
 
 bool AddItemsToVisits(db::Connection& c, const QStringList& examNumbers, const std::vector<WorkingItem>& rows,
                       const ChangeLog& log)
 {
     Logger logger(c, log);
-    try {
-        db::Transaction tx(c);
-        for (const QString& number : examNumbers) {
-            const std::optional<LockedVisit> visit = lockVisit(c, number);
-            if (!visit) {
-                logger.write(QStringLiteral("体检号（%1）的体检记录不存在，增加失败！").arg(number), false);
+    return runPress(c, examNumbers, logger, QStringLiteral("增加"), [&](const QString& number, const LockedVisit& visit) {
+        for (const WorkingItem& item : rows) {
+            db::Query lines(c);
+            lines.setSql(SqlText::format("select * from tjian_sfei_sub where sfid=%d and zhxmid=%d and hsbzhi=1 ",
+                                         visit.id, item.zhxmid));
+            lines.open();
+            if (!lines.isEmpty()) {
+                logger.write(QStringLiteral("体检人员（%1）已经有此体检项目（%2），增加失败！").arg(visit.name, item.mcheng),
+                             false);
                 continue;
             }
-            for (const WorkingItem& item : rows) {
-                db::Query lines(c);
-                lines.setSql(SqlText::format("select * from tjian_sfei_sub where sfid=%d and zhxmid=%d and hsbzhi=1 ",
-                                             visit->id, item.zhxmid));
-                lines.open();
-                if (!lines.isEmpty()) {
-                    logger.write(QStringLiteral("体检人员（%1）已经有此体检项目（%2），增加失败！").arg(visit->name, item.mcheng),
-                                 false);
-                    continue;
-                }
-                const QDateTime at = core::ServerNow(c);
-                lines.append();
-                lines.setField(QStringLiteral("sfid"), visit->id);
-                lines.setField(QStringLiteral("zhxmid"), item.zhxmid);
-                lines.setField(QStringLiteral("ysje"), item.sfjge);
-                lines.setField(QStringLiteral("zkou"), item.zkou);
-                lines.setField(QStringLiteral("ssje"), item.ssje);
-                lines.setField(QStringLiteral("hsbzhi"), 1);
-                lines.setField(QStringLiteral("zjbzhi"), 1);
-                lines.setField(QStringLiteral("zjsjian"), at);
-                lines.post();
-                c.execute(SqlText::format(InsertResultRowsForItemSql, number, item.zhxmid));
-                logger.write(QStringLiteral("体检人员（%1）增加体检项目（%2）成功。").arg(visit->name, item.mcheng), true,
-                             at);
-            }
+            const QDateTime at = core::ServerNow(c);
+            lines.append();
+            lines.setField(QStringLiteral("sfid"), visit.id);
+            lines.setField(QStringLiteral("zhxmid"), item.zhxmid);
+            lines.setField(QStringLiteral("ysje"), item.sfjge);
+            lines.setField(QStringLiteral("zkou"), item.zkou);
+            lines.setField(QStringLiteral("ssje"), item.ssje);
+            lines.setField(QStringLiteral("hsbzhi"), 1);
+            lines.setField(QStringLiteral("zjbzhi"), 1);
+            lines.setField(QStringLiteral("zjsjian"), at);
+            lines.post();
+            c.execute(SqlText::format(InsertResultRowsForItemSql, number, item.zhxmid));
+            logger.write(QStringLiteral("体检人员（%1）增加体检项目（%2）成功。").arg(visit.name, item.mcheng), true, at);
         }
-        tx.commit();
-        return true;
-    } catch (const std::exception& e) {
-        logger.write(QStringLiteral("增加项目时出现错误：") + db::ChineseMessage(e), false);
-        return false;
-    }
+    });
 }
 
 bool RemoveItemsFromVisits(db::Connection& c, const QStringList& examNumbers, const std::vector<ChosenItem>& rows,
                            const ChangeLog& log)
 {
     Logger logger(c, log);
-    try {
-        db::Transaction tx(c);
-        for (const QString& number : examNumbers) {
-            const std::optional<LockedVisit> visit = lockVisit(c, number);
-            if (!visit) {
-                logger.write(QStringLiteral("体检号（%1）的体检记录不存在，减少失败！").arg(number), false);
+    return runPress(c, examNumbers, logger, QStringLiteral("减少"), [&](const QString& number, const LockedVisit& visit) {
+        for (const ChosenItem& item : rows) {
+            const QDateTime at = core::ServerNow(c);
+            // Every line of the item in force is withdrawn: a package may
+            // charge an item twice, and the results of both go below.
+            const int withdrawn = c.execute(SqlText::format(
+                "update tjian_sfei_sub set hsbzhi=0, zjsjian='%s' where sfid=%d and zhxmid=%d and hsbzhi=1 ",
+                at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), visit.id, item.zhxmid));
+            if (withdrawn == 0) {
+                logger.write(QStringLiteral("体检人员（%1）无此体检项目（%2），减少失败！").arg(visit.name, item.mcheng),
+                             false, at);
                 continue;
             }
-            for (const ChosenItem& item : rows) {
-                const QDateTime at = core::ServerNow(c);
-                // Every line of the item in force is withdrawn: a package may
-                // charge an item twice, and the results of both go below.
-                const int withdrawn = c.execute(SqlText::format(
-                    "update tjian_sfei_sub set hsbzhi=0, zjsjian='%s' where sfid=%d and zhxmid=%d and hsbzhi=1 ",
-                    at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")), visit->id, item.zhxmid));
-                if (withdrawn == 0) {
-                    logger.write(QStringLiteral("体检人员（%1）无此体检项目（%2），减少失败！").arg(visit->name, item.mcheng),
-                                 false, at);
-                    continue;
-                }
-                c.execute(SqlText::format("delete from tjian_jguo where tjhao='%s' and zhxmid=%d ", number, item.zhxmid));
-                logger.write(QStringLiteral("体检人员（%1）减少体检项目（%2）成功。").arg(visit->name, item.mcheng), true,
-                             at);
-            }
+            c.execute(SqlText::format("delete from tjian_jguo where tjhao='%s' and zhxmid=%d ", number, item.zhxmid));
+            logger.write(QStringLiteral("体检人员（%1）减少体检项目（%2）成功。").arg(visit.name, item.mcheng), true, at);
         }
-        tx.commit();
-        return true;
-    } catch (const std::exception& e) {
-        logger.write(QStringLiteral("减少项目时出现错误：") + db::ChineseMessage(e), false);
-        return false;
-    }
+    });
 }
 
 }  // namespace tj::registration

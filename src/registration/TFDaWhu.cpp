@@ -2,6 +2,7 @@
 
 #include "core/TDM.h"
 #include "platform/db/SqlText.h"
+#include "platform/ui/CheckedInput.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DetailLink.h"
 #include "platform/ui/Dialogs.h"
@@ -30,24 +31,6 @@ using core::TDM;
 using db::SqlText;
 
 namespace {
-// A box that takes input only while its check box is checked (window colour
-// then, button face otherwise); checking it moves the focus into it.
-void followCheck(QCheckBox* check, QLineEdit* box)
-{
-    auto apply = [box](bool on) {
-        box->setReadOnly(!on);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Base, box->style()->standardPalette().color(on ? QPalette::Base : QPalette::Button));
-        box->setPalette(p);
-    };
-    apply(check->isChecked());
-    QObject::connect(check, &QCheckBox::toggled, box, [box, apply](bool on) {
-        apply(on);
-        if (on)
-            box->setFocus(Qt::OtherFocusReason);
-    });
-}
-
 const char* const NoPersonSql = "select * from tjian_ryuan where 1=0 order by id";
 }  // namespace
 
@@ -75,7 +58,7 @@ TFDaWhu::TFDaWhu(QWidget* parent)
         box = new QLineEdit(bar);
         box->setMinimumWidth(width);
         box->setMaxLength(50);
-        followCheck(check, box);
+        ui::InputWhileChecked(check, box);
         barLayout->addWidget(check);
         barLayout->addWidget(box);
         Maint->addBrowseOnly(check);
