@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSet>
@@ -15,13 +16,23 @@ namespace tj::report {
 
 BatchProgress progressDialog(QWidget* parent, const QString& label)
 {
-    auto dialog = std::make_shared<QProgressDialog>(label, QStringLiteral("取消"), 0, 0, parent);
+    // The dialog goes with the last copy of the function, unless its parent
+    // window took it along first.
+    struct Holder {
+        QPointer<QProgressDialog> dialog;
+        ~Holder() { delete dialog.data(); }
+    };
+    auto holder = std::make_shared<Holder>();
+    holder->dialog = new QProgressDialog(label, QStringLiteral("取消"), 0, 0, parent);
+    QProgressDialog* dialog = holder->dialog;
     dialog->setWindowTitle(QStringLiteral("提示信息"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(500);
     dialog->setAutoClose(true);
     dialog->setAutoReset(true);
-    return [dialog, label](int done, int total) {
+    return [holder, label](int done, int total) {
+        QProgressDialog* dialog = holder->dialog;
+        if (!dialog) return false;
         if (dialog->maximum() != total) dialog->setMaximum(total);
         dialog->setLabelText(QStringLiteral("%1（%2/%3）").arg(label).arg(done).arg(total));
         const bool cancelled = dialog->wasCanceled();
@@ -42,7 +53,7 @@ QString safeFileName(const QString& name)
     qsizetype a = 0, b = out.size();
     while (a < b && trimmable(out[a])) ++a;
     while (b > a && trimmable(out[b - 1])) --b;
-    out = out.mid(a, std::min<qsizetype>(b - a, 120));
+    out = out.mid(a, std::min<qsizetype>(b - a, 80));
     while (!out.isEmpty() && trimmable(out.back())) out.chop(1);
     return out.isEmpty() ? QStringLiteral("未命名") : out;
 }
@@ -165,6 +176,7 @@ BatchResult BatchRunner::toPdf(const QString& path)
         pdf.add(doc);
         r.pages += doc.pageCount();
     });
+    if (pdf.pageCount() == 0) return result;  // no file without pages
     pdf.finish();
     result.files << path;
     return result;

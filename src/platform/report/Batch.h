@@ -45,7 +45,8 @@ BatchProgress progressDialog(QWidget* parent, const QString& label);
 
 // A file name of the text that every file system accepts: the characters
 // \ / : * ? " < > | and control characters become "_", blanks and dots at
-// either end go, an empty name becomes "未命名"; at most 120 characters.
+// either end go, an empty name becomes "未命名"; at most 80 characters
+// (Chinese ones take three bytes each, and a name may have 255 bytes).
 QString safeFileName(const QString& name);
 
 class BatchRunner {
@@ -71,7 +72,7 @@ public:
     // One print dialog for the whole run, then one job; cancelled when the
     // dialog is.
     BatchResult toChosenPrinter(QWidget* parent, const QString& jobName = {});
-    // One PDF file with the pages of every item.
+    // One PDF file with the pages of every item; no file when no item gave pages.
     BatchResult toPdf(const QString& path);
     // One PDF file per item in the folder (made when missing). Names come
     // from the function, made safe (safeFileName), ".pdf" added when

@@ -42,7 +42,7 @@ struct PdfFile::Impl {
     {
         // Written beside the target and renamed over it when complete.
         const QFileInfo target(path);
-        file.emplace(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+        file.emplace(target.absolutePath() + QStringLiteral("/.pdf-XXXXXX"));
         if (!file->open()) throw ReportError(cannotWrite());
         writer.emplace(&*file);
         writer->setResolution(600);

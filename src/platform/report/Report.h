@@ -2,6 +2,10 @@
 // footer, data bands with group headers and footers, sub-details and a
 // summary) holding items (texts, data fields, memos with word wrap, pictures,
 // lines, boxes, page numbers). layoutReport() turns a layout into pages.
+//
+// Beside it: StandardBands.h (the centre's header and the "第 N 页 共 M 页"
+// footer), Output.h (one call for preview, print and PDF), Batch.h (many
+// reports into one job, one PDF or a PDF per item), Barcode.h (Code 128).
 #pragma once
 
 #include "platform/report/Barcode.h"

@@ -434,7 +434,7 @@ TEST(Batch, FileNamesAreSafeOnEveryFileSystem)
         {"王\t五\n", "王_五_"},
         {"", "未命名"},
         {" . ", "未命名"},
-        {QString(200, QChar(u'赵')), QString(120, QChar(u'赵'))},
+        {QString(200, QChar(u'赵')), QString(80, QChar(u'赵'))},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(safeFileName(in), out) << in.toStdString();
 }
