@@ -9,7 +9,7 @@ namespace tj::registration {
 namespace {
 ui::GridColumn columnOf(const QString& field)
 {
-    struct Spec {
+    struct Entry {
         const char* field;
         const char* caption;
         int width;
@@ -18,7 +18,7 @@ ui::GridColumn columnOf(const QString& field)
         bool right;
     };
     using K = ui::GridColumn::Kind;
-    static const Spec specs[] = {
+    static const Entry entries[] = {
         {"tjztai", "状态", 50, K::Text, "", false},
         {"jgbzhi", "结果", 40, K::Check, "", false},
         {"zjbzhi", "总检", 40, K::Check, "", false},
@@ -35,7 +35,7 @@ ui::GridColumn columnOf(const QString& field)
         {"tjsjian", "体检时间", 135, K::Text, "yyyy-MM-dd hh:mm:ss", false},
         {"ryid", "人员编号", 70, K::Text, "", true},
     };
-    for (const Spec& s : specs) {
+    for (const Entry& s : entries) {
         if (field != QLatin1String(s.field))
             continue;
         ui::GridColumn c;
