@@ -8,13 +8,18 @@
 #include "app/TFSetBGround.h"
 #include "app/TFSetPass.h"
 #include "masterdata/Dictionaries.h"
-#include "masterdata/TFDwei.h"
 #include "masterdata/TFCjjguo.h"
+#include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
 #include "masterdata/TFTCan.h"
 #include "masterdata/TFXmu.h"
 #include "masterdata/TFZdjlYJy.h"
 #include "masterdata/TFZhXmu.h"
+#include "registration/TFDaWhu.h"
+#include "registration/TFTjDwHkuan.h"
+#include "registration/TFVideo.h"
+#include "registration/TFZjXm.h"
+#include "registration/TFZxTjhao.h"
 
 namespace tj::app {
 
@@ -57,6 +62,11 @@ void RegisterWindows(TFMain& main)
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
     w.add(QStringLiteral("TFTCan_Dwei"), make<masterdata::TFTCan_Dwei>());
+    w.add(QStringLiteral("TFTjDwHkuan"), make<registration::TFTjDwHkuan>());
+    w.add(QStringLiteral("TFZjXm"), make<registration::TFZjXm>());
+    w.add(QStringLiteral("TFVideo"), make<registration::TFVideo>());
+    w.add(QStringLiteral("TFDaWhu"), make<registration::TFDaWhu>());
+    w.add(QStringLiteral("TFZxTjhao"), make<registration::TFZxTjhao>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {
