@@ -181,3 +181,14 @@ update tjian_ryuan set djbzhi=1 where id=1
 update tjian_sfei_main set zjbzhi=1, tjztai='1' where tjhao='1' 
 update tjian_sfei_main set zjbzhi=1, tjztai='检完' where tjhao='1' 
 update tjian_sfei_main set zxbzhi=1, zxsjian=getdate() where tjhao='1' 
+select b.xhao, b.pyjma, b.mcheng, a.bzhi, a.id from tjian_zhxmu_sub a   inner join tjian_xmu b on b.id=a.xmid where zhxmid=1 order by b.xhao
+update tjian_jguo set xhao=t.xhao, jcjguo=t.zcjguo, dwei=t.dwei, ckxxian=t.ckxxian, cksxian=t.cksxian, zcjguo=t.zcjguo, xxtshi=t.xxtshi, sxtshi=t.sxtshi from (select e.tjhao, d.zhxmid, b.xmid, a.xhao, a.dwei, a.zcjguo, a.xxtshi, a.sxtshi,   (case f.xbie when '男' then a.ckxxian1 else a.ckxxian2 end) as ckxxian,   (case f.xbie when '男' then a.cksxian1 else a.cksxian2 end) as cksxian from tjian_xmu a   inner join tjian_zhxmu_sub b on b.xmid=a.id and b.bzhi=1   inner join tjian_zhxmu_main c on c.id=b.zhxmid   inner join tjian_sfei_sub d on d.zhxmid=c.id   inner join tjian_sfei_main e on e.id=d.sfid   inner join tjian_ryuan f on f.id=e.ryid where a.id=1 and e.zxbzhi=0 and d.hsbzhi=1) t where tjian_jguo.jcbzhi=0 and tjian_jguo.xmid=1 and tjian_jguo.tjhao=t.tjhao and tjian_jguo.zhxmid=t.zhxmid and tjian_jguo.xmid=t.xmid 
+if exists (select * from tempdb.dbo.sysobjects where id = object_id(N'tempdb.dbo.[#tjian_tcan_sub]')) drop table [dbo].[#tjian_tcan_sub] 
+CREATE TABLE [#tjian_tcan_sub] ([id] [int] IDENTITY (1, 1) NOT NULL , [zhxmid] [int] NOT NULL) ON [PRIMARY]
+insert into #tjian_tcan_sub(zhxmid) select zhxmid from tjian_tcan_sub where tcid=1
+insert into #tjian_tcan_sub(zhxmid) select zhxmid from tjian_tcan_sub where tcid=1 and zhxmid not in (select zhxmid from #tjian_tcan_sub) group by zhxmid order by min(id)
+select * from #tjian_tcan_sub where zhxmid=1 
+insert into #tjian_tcan_sub(zhxmid) values(1)
+select a.id, b.mcheng, b.sfjge from #tjian_tcan_sub a   inner join tjian_zhxmu_main b on b.id=a.zhxmid
+delete from #tjian_tcan_sub where id=1 
+insert into tjian_tcan_sub(tcid, zhxmid) select 1, zhxmid from #tjian_tcan_sub 
