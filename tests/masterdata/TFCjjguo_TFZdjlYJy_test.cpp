@@ -142,6 +142,26 @@ TEST_F(DiagnosesTest, SavingChecksDepartmentThenDiagnosisAndAChosenDepartmentSho
     EXPECT_EQ(entries(QStringLiteral("未保存")), 0);
 }
 
+TEST_F(DiagnosesTest, CategoriesAddedThroughTheirDictionaryCanBeChosenAtOnce)
+{
+    TFZdjlYJy w;
+    w.show();
+    w.Maint->BBtnAddClick();
+    EXPECT_EQ(w.CmbJblbie->findText(QStringLiteral("骨科疾病")), -1);
+    // The clerk adds a category in the dictionary and closes it.
+    QTimer::singleShot(0, [this] {
+        QWidget* dictionary = QApplication::activeModalWidget();
+        ASSERT_NE(dictionary, nullptr);
+        EXPECT_EQ(dictionary->windowTitle(), QStringLiteral("疾病类别字典"));
+        db.execute(QStringLiteral("insert into tjian_jblbie(mcheng) values('骨科疾病')"));
+        dictionary->close();
+    });
+    w.BBtnLbie->trigger();
+    EXPECT_TRUE(w.Maint->isEditing());
+    choose(w.CmbJblbie, QStringLiteral("骨科疾病"));
+    EXPECT_EQ(w.QryZdjl.field(QStringLiteral("jblbie")).asString(), QStringLiteral("骨科疾病"));
+}
+
 TEST_F(DiagnosesTest, ACallRequestEditsTheEntryOfTheSameTextOrWritesOneAndClosesWithOk)
 {
     TFZdjlYJy w;
