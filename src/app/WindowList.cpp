@@ -7,6 +7,10 @@
 #include "app/TFMain.h"
 #include "app/TFSetBGround.h"
 #include "app/TFSetPass.h"
+#include "finance/TFSfyRjBda.h"
+#include "finance/TFSfyRjie.h"
+#include "finance/TFSfyYjBda.h"
+#include "finance/TFSfyYjie.h"
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
@@ -46,6 +50,12 @@ void RegisterWindows(TFMain& main)
 
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+
+    // Cashier settlements.
+    w.add(QStringLiteral("TFSfyRjie"), make<finance::TFSfyRjie>());
+    w.add(QStringLiteral("TFSfyRjBda"), make<finance::TFSfyRjBda>());
+    w.add(QStringLiteral("TFSfyYjie"), make<finance::TFSfyYjie>());
+    w.add(QStringLiteral("TFSfyYjBda"), make<finance::TFSfyYjBda>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {
