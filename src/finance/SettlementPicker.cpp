@@ -43,6 +43,8 @@ SettlementPicker::SettlementPicker(const QString& caption, const char* listSql, 
     buttons->addStretch();
     BtnOk = new QPushButton(QStringLiteral("确定(&O)"), this);
     BtnCancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    // Enter in the list takes the current row.
+    BtnOk->setDefault(true);
     buttons->addWidget(BtnOk);
     buttons->addWidget(BtnCancel);
     layout->addLayout(buttons);

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ QDateEdit* dateField(QWidget* parent)
     e->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     e->setReadOnly(true);
     e->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    e->setFocusPolicy(Qt::NoFocus);
     e->setMinimumWidth(100);
     return e;
 }
@@ -40,6 +42,7 @@ QTimeEdit* timeField(QWidget* parent)
     e->setDisplayFormat(QStringLiteral("hh:mm:ss"));
     e->setReadOnly(true);
     e->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    e->setFocusPolicy(Qt::NoFocus);
     e->setMinimumWidth(80);
     return e;
 }
@@ -49,6 +52,7 @@ QTimeEdit* timeField(QWidget* parent)
 SettlementWindow::SettlementWindow(const QString& caption, bool pickers, QWidget* parent) : ui::WorkingWindow(parent)
 {
     setWindowTitle(caption);
+    setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
 
     auto* cashier = new QHBoxLayout;
@@ -107,6 +111,7 @@ QPushButton* SettlementWindow::addButton(const QString& caption)
     // Enter on another control never presses a settlement button by itself.
     b->setAutoDefault(false);
     row->insertWidget(row->indexOf(BtnCancel), b);
+    buttons_.push_back(b);
     // Tab follows the row from left to right, the cancel button last.
     QWidget::setTabOrder(b, BtnCancel);
     return b;
@@ -162,6 +167,19 @@ void SettlementWindow::printSheet(const Period& p, const QString& title, bool pr
     sheet.Title = title;
     sheet.PrintTime = serverNow();
     sheet.output(preview, this);
+}
+
+void SettlementWindow::showEvent(QShowEvent* event)
+{
+    ui::WorkingWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    for (QPushButton* b : buttons_)
+        if (b->isEnabled()) {
+            b->setFocus();
+            return;
+        }
+    BtnCancel->setFocus();
 }
 
 QDateTime SettlementWindow::serverNow()

@@ -9,6 +9,7 @@
 #include "platform/ui/WorkingWindow.h"
 
 #include <QDateTime>
+#include <vector>
 
 class QCheckBox;
 class QDateEdit;
@@ -61,6 +62,12 @@ protected:
 
     // The server's time now, to the second.
     static QDateTime serverNow();
+
+    // After the showing, the focus goes to the first button that can be pressed.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::vector<QPushButton*> buttons_;
 };
 
 }  // namespace tj::finance
