@@ -166,7 +166,8 @@ void SettlementWindow::printSheet(const Period& p, const QString& title, bool pr
     sheet.UseUnit = s.CentreName;
     sheet.Title = title;
     sheet.PrintTime = serverNow();
-    sheet.output(preview, this);
+    // Printing goes to the default printer without asking, as the cashiers are used to.
+    sheet.output(preview ? report::Output::Preview : report::Output::PrintNoDialog, QString(), this);
 }
 
 void SettlementWindow::showEvent(QShowEvent* event)

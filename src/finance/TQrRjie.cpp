@@ -1,7 +1,6 @@
 #include "finance/TQrRjie.h"
 
 #include "finance/SettlementPeriods.h"
-#include "platform/report/ReportPreview.h"
 
 namespace tj::finance {
 
@@ -109,13 +108,9 @@ report::Document TQrRjie::document() const
     return report::layoutReport(layout());
 }
 
-void TQrRjie::output(bool preview, QWidget* parent) const
+bool TQrRjie::output(report::Output how, const QString& pdfPath, QWidget* parent) const
 {
-    const report::Document doc = document();
-    if (preview)
-        report::previewDocument(doc, parent);
-    else
-        report::printDirect(doc);
+    return report::outputDocument(document(), how, pdfPath, parent);
 }
 
 }  // namespace tj::finance

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "finance/DailySheet.h"
+#include "platform/report/Output.h"
 #include "platform/report/Report.h"
 
 #include <QDateTime>
@@ -24,8 +25,9 @@ public:
 
     report::ReportLayout layout() const;
     report::Document document() const;
-    // The preview window, or the default printer at once.
-    void output(bool preview, QWidget* parent = nullptr) const;
+    // Sends the sheet to the preview, a printer or a PDF file (see
+    // report::outputDocument); false when the print dialog was cancelled.
+    bool output(report::Output how, const QString& pdfPath = {}, QWidget* parent = nullptr) const;
 };
 
 }  // namespace tj::finance

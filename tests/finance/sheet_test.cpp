@@ -5,8 +5,10 @@
 #include "finance/TQrRjie.h"
 #include "platform/db/SqlText.h"
 #include "support/DbFixture.h"
+#include "support/PrintedOutput.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tj::finance;
@@ -193,6 +195,17 @@ TEST_F(SettlementSheet, PrintedPageMatchesTheGoldenListing)
     QFile f(golden);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing " << golden.toStdString();
     EXPECT_EQ(dump, QString::fromUtf8(f.readAll()));
+
+    // The same page as a PDF file, its Chinese text readable.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("日结帐清单.pdf"));
+    ASSERT_TRUE(sheet.output(tj::report::Output::Pdf, pdf));
+    EXPECT_EQ(tj::test::pdfPageCount(pdf), 1);
+    const auto text = tj::test::pdfText(pdf);
+    if (!text)
+        GTEST_SKIP() << "pdftotext not installed";
+    for (const char* t : {"岚川体检中心", "日结帐清单", "应缴金额", "270.80", "散检注销人数"})
+        EXPECT_TRUE(text->contains(QString::fromUtf8(t))) << t;
 }
 
 }  // namespace

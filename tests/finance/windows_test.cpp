@@ -8,7 +8,7 @@
 #include "finance/TFSfyYjie.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/SqliteConnection.h"
-#include "platform/report/ReportPreview.h"
+#include "platform/report/Output.h"
 #include "support/WindowFixture.h"
 
 #include <QCheckBox>
@@ -36,7 +36,7 @@ QDateTime at(const char* text)
     return QDateTime::fromString(QString::fromUtf8(text), SettlementTimeFormat);
 }
 
-// Acts on the modal windows a handler opens (lists, previews), one step per
+// Acts on the modal windows a handler opens (the settlement lists), one step per
 // window, in order, from inside their event loops. A modal window no step
 // was written for is closed and reported.
 class ModalSteps {
@@ -51,17 +51,6 @@ public:
 
     void then(std::function<void(QWidget*)> step) { steps_.push_back(std::move(step)); }
 
-    // Keeps the sheet a preview shows, and closes it.
-    void preview(std::vector<tj::report::Document>& into)
-    {
-        then([&into](QWidget* w) {
-            auto* p = qobject_cast<tj::report::ReportPreview*>(w);
-            EXPECT_NE(p, nullptr) << "not a preview: " << w->windowTitle().toStdString();
-            if (p)
-                into.push_back(p->document());
-            w->close();
-        });
-    }
     // Picks row `row` (as listed) of a settlement list with OK.
     void pick(int row)
     {
@@ -183,6 +172,10 @@ protected:
         return SettlementTimeText(w.periodStart()) + QStringLiteral(" 至 ") + SettlementTimeText(w.periodEnd());
     }
 
+    // The sheets sent to the preview or the printer, in order.
+    const tj::report::Document& sheet(std::size_t i) const { return out.sent.at(i).document; }
+
+    tj::report::OutputCapture out;
     int cashier = 0;
     int unit = 0;
     int visits = 0;
@@ -242,20 +235,17 @@ TEST_F(Settlements, FirstDailySettlementStartsAtTheSoftwareStartAndIsMadeOncePer
     EXPECT_TRUE(dailyRows().isEmpty());
     EXPECT_TRUE(w.BtnRj->isEnabled());
 
-    std::vector<tj::report::Document> sheets;
-    ModalSteps modals;
-    modals.preview(sheets);
-    w.ChkPreview->setChecked(true);
     dialogs.answer(true);
     w.BtnRjClick();
     EXPECT_FALSE(w.BtnRj->isEnabled());
     EXPECT_EQ(dailyRows(), QStringList{QStringLiteral("2024-05-22 2024-05-20 08:00:00~2024-05-22 17:00:00")});
-    ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(sheets[0].texts(0).contains(QStringLiteral("日结帐清单")));
-    EXPECT_TRUE(sheets[0].texts(0).contains(QStringLiteral("岚川体检中心")));
-    EXPECT_TRUE(sheets[0].texts(0).contains(QStringLiteral("打印时间：2024-05-22 17:00:00")));
-    EXPECT_EQ(periodOf(sheets[0]), QStringLiteral("2024-05-20 08:00:00 至 2024-05-22 17:00:00"));
-    EXPECT_EQ(sheetRow(sheets[0], QStringLiteral("散检")), (QStringList{"1", "120.50", "120.50"}));
+    ASSERT_EQ(out.sent.size(), 1u);
+    EXPECT_EQ(out.sent[0].how, tj::report::Output::PrintNoDialog);
+    EXPECT_TRUE(sheet(0).texts(0).contains(QStringLiteral("日结帐清单")));
+    EXPECT_TRUE(sheet(0).texts(0).contains(QStringLiteral("岚川体检中心")));
+    EXPECT_TRUE(sheet(0).texts(0).contains(QStringLiteral("打印时间：2024-05-22 17:00:00")));
+    EXPECT_EQ(periodOf(sheet(0)), QStringLiteral("2024-05-20 08:00:00 至 2024-05-22 17:00:00"));
+    EXPECT_EQ(sheetRow(sheet(0), QStringLiteral("散检")), (QStringList{"1", "120.50", "120.50"}));
 
     // Opened again the same day: nothing more to record, the query still works.
     w.close();
@@ -264,10 +254,10 @@ TEST_F(Settlements, FirstDailySettlementStartsAtTheSoftwareStartAndIsMadeOncePer
     EXPECT_FALSE(w.BtnRj->isEnabled());
     EXPECT_EQ(w.LbInfo->text(), QStringLiteral("今天已经日结过了，不需要重复日结！"));
     EXPECT_EQ(shown(w), QStringLiteral("2024-05-22 17:00:00 至 2024-05-22 17:30:00"));
-    modals.preview(sheets);
     w.BtnCxClick();
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_TRUE(sheets[1].texts(0).contains(QStringLiteral("日结帐清单（查询）")));
+    ASSERT_EQ(out.sent.size(), 2u);
+    EXPECT_EQ(out.sent[1].how, tj::report::Output::Preview);
+    EXPECT_TRUE(sheet(1).texts(0).contains(QStringLiteral("日结帐清单（查询）")));
     EXPECT_EQ(dailyRows().size(), 1);
 }
 
@@ -282,21 +272,19 @@ TEST_F(Settlements, PeriodAcrossTheCutOffIsRecordedAsTwoRowsAndTwoSheets)
     EXPECT_EQ(shown(w), QStringLiteral("2024-05-24 20:00:00 至 2024-05-25 20:00:00"));
     EXPECT_EQ(w.cutOff(), at("2024-05-25 18:00:00"));
 
-    std::vector<tj::report::Document> sheets;
-    ModalSteps modals;
-    modals.preview(sheets);
-    modals.preview(sheets);
     w.ChkPreview->setChecked(true);
     dialogs.answer(true);
     w.BtnRjClick();
     EXPECT_EQ(dailyRows(), (QStringList{QStringLiteral("2024-05-24 2024-05-23 19:00:00~2024-05-24 20:00:00"),
                                         QStringLiteral("2024-05-25 2024-05-24 20:00:00~2024-05-25 18:00:00"),
                                         QStringLiteral("2024-05-25 2024-05-25 18:00:00~2024-05-25 20:00:00")}));
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(periodOf(sheets[0]), QStringLiteral("2024-05-24 20:00:00 至 2024-05-25 18:00:00"));
-    EXPECT_EQ(sheetRow(sheets[0], QStringLiteral("散检")), (QStringList{"1", "10.00", "10.00"}));
-    EXPECT_EQ(periodOf(sheets[1]), QStringLiteral("2024-05-25 18:00:00 至 2024-05-25 20:00:00"));
-    EXPECT_EQ(sheetRow(sheets[1], QStringLiteral("散检")), (QStringList{"1", "20.00", "20.00"}));
+    ASSERT_EQ(out.sent.size(), 2u);
+    EXPECT_EQ(out.sent[0].how, tj::report::Output::Preview);
+    EXPECT_EQ(out.sent[1].how, tj::report::Output::Preview);
+    EXPECT_EQ(periodOf(sheet(0)), QStringLiteral("2024-05-24 20:00:00 至 2024-05-25 18:00:00"));
+    EXPECT_EQ(sheetRow(sheet(0), QStringLiteral("散检")), (QStringList{"1", "10.00", "10.00"}));
+    EXPECT_EQ(periodOf(sheet(1)), QStringLiteral("2024-05-25 18:00:00 至 2024-05-25 20:00:00"));
+    EXPECT_EQ(sheetRow(sheet(1), QStringLiteral("散检")), (QStringList{"1", "20.00", "20.00"}));
 
     // The next day's period starts at the end of the later part.
     w.close();
@@ -316,7 +304,6 @@ TEST_F(Settlements, ASplitDayIsRecordedWholeOrNotAtAll)
     serverAt("2024-05-25 20:00:00");
     TFSfyRjie w;
     w.show();
-    w.ChkPreview->setChecked(true);
     dialogs.answer(true);
     EXPECT_ANY_THROW(w.BtnRjClick());
     EXPECT_EQ(dailyRows().size(), 1);  // only the row of the day before
@@ -330,10 +317,6 @@ TEST_F(Settlements, ASecondWindowOfTheSameCashierCannotSettleAgain)
     second.show();
     third.show();
     ASSERT_TRUE(second.BtnRj->isEnabled());
-    std::vector<tj::report::Document> sheets;
-    ModalSteps modals;
-    modals.preview(sheets);
-    first.ChkPreview->setChecked(true);
     dialogs.answer(true);
     first.BtnRjClick();
     ASSERT_EQ(dailyRows().size(), 1);
@@ -347,7 +330,6 @@ TEST_F(Settlements, ASecondWindowOfTheSameCashierCannotSettleAgain)
     EXPECT_EQ(dailyRows().size(), 1);
 
     // Past midnight the day is new, but the period shown was settled already.
-    third.ChkPreview->setChecked(true);
     serverAt("2024-05-25 00:01:00");
     dialogs.answer(true);
     third.BtnRjClick();
@@ -367,7 +349,6 @@ TEST_F(Settlements, DailyReprintPrintsAChosenSettlement)
     w.BtnBdClick();
     EXPECT_EQ(w.LbInfo->text(), QStringLiteral("请先查询日结日期，再进行补打！"));
 
-    std::vector<tj::report::Document> sheets;
     {
         ModalSteps modals;
         modals.pick(1);  // newest first: the settlement of the 21st
@@ -375,13 +356,12 @@ TEST_F(Settlements, DailyReprintPrintsAChosenSettlement)
     }
     EXPECT_TRUE(w.isChosen());
     EXPECT_EQ(shown(w), QStringLiteral("2024-05-20 08:00:00 至 2024-05-21 18:00:00"));
-    ModalSteps modals;
-    modals.preview(sheets);
     w.ChkPreview->setChecked(true);
     w.BtnBdClick();
-    ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(sheets[0].texts(0).contains(QStringLiteral("日结帐清单（补打）")));
-    EXPECT_EQ(sheetRow(sheets[0], QStringLiteral("散检")), (QStringList{"1", "30.00", "30.00"}));
+    ASSERT_EQ(out.sent.size(), 1u);
+    EXPECT_EQ(out.sent[0].how, tj::report::Output::Preview);
+    EXPECT_TRUE(sheet(0).texts(0).contains(QStringLiteral("日结帐清单（补打）")));
+    EXPECT_EQ(sheetRow(sheet(0), QStringLiteral("散检")), (QStringList{"1", "30.00", "30.00"}));
 }
 
 TEST_F(Settlements, SettlementListsWarnWhenEmptyAndReturnTheChosenRow)
@@ -452,20 +432,14 @@ TEST_F(Settlements, MonthsFollowEachOtherAtTheCutOffAndPrintAgainAlike)
     EXPECT_EQ(w.startDate(), QDate(2024, 5, 20));
     ASSERT_TRUE(w.BtnYj->isEnabled());
 
-    std::vector<tj::report::Document> sheets;
-    {
-        ModalSteps modals;
-        modals.preview(sheets);
-        w.ChkPreview->setChecked(true);
-        dialogs.answer(true);
-        w.BtnYjClick();
-    }
+    dialogs.answer(true);
+    w.BtnYjClick();
     EXPECT_EQ(dialogs.last().text, QStringLiteral("每天只能月结一次，是否月结？"));
     EXPECT_EQ(monthlyRows(), QStringList{QStringLiteral("2024-05-25 2024-05-20~2024-05-25")});
-    ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(sheets[0].texts(0).contains(QStringLiteral("月结帐清单")));
-    EXPECT_EQ(periodOf(sheets[0]), QStringLiteral("2024-05-20 08:00:00 至 2024-05-25 18:00:00"));
-    EXPECT_EQ(sheetRow(sheets[0], QStringLiteral("散检")), (QStringList{"2", "110.00", "110.00"}));
+    ASSERT_EQ(out.sent.size(), 1u);
+    EXPECT_TRUE(sheet(0).texts(0).contains(QStringLiteral("月结帐清单")));
+    EXPECT_EQ(periodOf(sheet(0)), QStringLiteral("2024-05-20 08:00:00 至 2024-05-25 18:00:00"));
+    EXPECT_EQ(sheetRow(sheet(0), QStringLiteral("散检")), (QStringList{"2", "110.00", "110.00"}));
 
     // The same day again: disabled without a message.
     w.close();
@@ -488,16 +462,12 @@ TEST_F(Settlements, MonthsFollowEachOtherAtTheCutOffAndPrintAgainAlike)
     EXPECT_FALSE(w.BtnKsrq->isEnabled());
     EXPECT_EQ(shown(w), QStringLiteral("2024-05-25 18:00:00 至 2024-06-25 18:00:00"));
     ASSERT_TRUE(w.BtnYj->isEnabled());
-    {
-        ModalSteps modals;
-        modals.preview(sheets);
-        dialogs.answer(true);
-        w.BtnYjClick();
-    }
+    dialogs.answer(true);
+    w.BtnYjClick();
     EXPECT_EQ(monthlyRows(), (QStringList{QStringLiteral("2024-05-25 2024-05-20~2024-05-25"),
                                           QStringLiteral("2024-06-25 2024-05-25~2024-06-25")}));
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheetRow(sheets[1], QStringLiteral("散检")), (QStringList{"2", "60.00", "60.00"}));
+    ASSERT_EQ(out.sent.size(), 2u);
+    EXPECT_EQ(sheetRow(sheet(1), QStringLiteral("散检")), (QStringList{"2", "60.00", "60.00"}));
 
     // Both months printed again cover the periods printed at settlement time.
     TFSfyYjBda again;
@@ -508,15 +478,14 @@ TEST_F(Settlements, MonthsFollowEachOtherAtTheCutOffAndPrintAgainAlike)
     for (int row : {1, 0}) {
         ModalSteps modals;
         modals.pick(row);
-        modals.preview(sheets);
         again.BtnCxrqClick();
         again.BtnBdClick();
     }
-    ASSERT_EQ(sheets.size(), 4u);
-    EXPECT_TRUE(sheets[2].texts(0).contains(QStringLiteral("月结帐清单（补打）")));
-    EXPECT_EQ(periodOf(sheets[2]), periodOf(sheets[0]));
-    EXPECT_EQ(periodOf(sheets[3]), periodOf(sheets[1]));
-    EXPECT_EQ(sheets[3].texts(0).mid(4), sheets[1].texts(0).mid(4));  // the same figures below the title
+    ASSERT_EQ(out.sent.size(), 4u);
+    EXPECT_TRUE(sheet(2).texts(0).contains(QStringLiteral("月结帐清单（补打）")));
+    EXPECT_EQ(periodOf(sheet(2)), periodOf(sheet(0)));
+    EXPECT_EQ(periodOf(sheet(3)), periodOf(sheet(1)));
+    EXPECT_EQ(sheet(3).texts(0).mid(4), sheet(1).texts(0).mid(4));  // the same figures below the title
 
     // A month whose start day lost its daily settlements cannot be printed again.
     db.execute(QStringLiteral("delete from tjian_sfei_rjie where rqi='2024-05-25'"));
