@@ -13,6 +13,11 @@ QString SettlementTimeText(const QDateTime& t)
     return t.toString(SettlementTimeFormat);
 }
 
+QString SettlementDayText(const QDate& day)
+{
+    return day.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
 namespace {
 
 // The cut-off in the month of `inMonth`.
@@ -145,11 +150,6 @@ std::optional<DailySettlement> firstOf(std::vector<DailySettlement> rows)
     return rows.front();
 }
 
-QString dayText(const QDate& day)
-{
-    return day.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
 }  // namespace
 
 std::optional<DailySettlement> LatestDailySettlement(db::Connection& c, int userId)
@@ -166,13 +166,13 @@ std::optional<DailySettlement> FirstDailySettlement(db::Connection& c, int userI
 std::vector<DailySettlement> DailySettlementsByStartDescending(db::Connection& c, int userId, const QDate& day)
 {
     return readRows(c, SqlText::format("select * from tjian_sfei_rjie where rqi='%s' and yhid=%d order by kssjian desc ",
-                                       dayText(day), userId));
+                                       SettlementDayText(day), userId));
 }
 
 std::vector<DailySettlement> DailySettlementsByEnd(db::Connection& c, int userId, const QDate& day)
 {
     return readRows(c, SqlText::format("select * from tjian_sfei_rjie where rqi='%s' and yhid=%d order by jssjian ",
-                                       dayText(day), userId));
+                                       SettlementDayText(day), userId));
 }
 
 }  // namespace tj::finance

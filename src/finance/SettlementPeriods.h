@@ -27,6 +27,8 @@ namespace tj::finance {
 // Times in statements and on the sheet: "yyyy-mm-dd hh:nn:ss".
 inline const QString SettlementTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 QString SettlementTimeText(const QDateTime& t);
+// Days in statements: "yyyy-mm-dd".
+QString SettlementDayText(const QDate& day);
 
 // A month-end setting that gives no date and time (edited outside the
 // program): the day part is no day of that month, or the time part no time.

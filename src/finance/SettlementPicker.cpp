@@ -15,21 +15,10 @@ namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
-void addColumn(ui::DataGrid* grid, const QString& field, const QString& caption, int width,
-               const QString& format = QString())
-{
-    ui::GridColumn c;
-    c.field = field;
-    c.caption = caption;
-    c.format = format;
-    c.width = width;
-    grid->addColumn(c);
-}
-
 }  // namespace
 
 SettlementPicker::SettlementPicker(const QString& caption, const char* listSql, const QString& emptyMessage,
-                                   QWidget* parent)
+                                   const std::vector<Column>& columns, QWidget* parent)
     : ui::WorkingWindow(parent), Qry(core::TDM::instance().Connection()), listSql_(listSql),
       emptyMessage_(emptyMessage)
 {
@@ -38,6 +27,15 @@ SettlementPicker::SettlementPicker(const QString& caption, const char* listSql, 
     auto* layout = new QVBoxLayout(this);
     Grid = new ui::DataGrid(this);
     Grid->setQuery(&Qry);
+    for (const Column& c : columns) {
+        ui::GridColumn column;
+        column.field = c.field;
+        column.caption = c.caption;
+        column.width = c.width;
+        column.format = c.format;
+        Grid->addColumn(column);
+    }
+    Grid->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
     layout->addWidget(Grid);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -74,13 +72,13 @@ TFRjRqCxun::TFRjRqCxun(QWidget* parent)
     : SettlementPicker(QStringLiteral("日结日期查询"),
                        "select a.*, b.xming from tjian_sfei_rjie a   inner join pub_yhu b on b.id=a.yhid where "
                        "yhid=%d order by a.rqi desc, a.kssjian desc ",
-                       QStringLiteral("没有日结日期数据！"), parent)
+                       QStringLiteral("没有日结日期数据！"),
+                       {{QStringLiteral("rqi"), QStringLiteral("日期"), 100, DateFormat},
+                        {QStringLiteral("xming"), QStringLiteral("收费员"), 100, QString()},
+                        {QStringLiteral("kssjian"), QStringLiteral("开始时间"), 150, SettlementTimeFormat},
+                        {QStringLiteral("jssjian"), QStringLiteral("结束时间"), 150, SettlementTimeFormat}},
+                       parent)
 {
-    addColumn(Grid, QStringLiteral("rqi"), QStringLiteral("日期"), 100, DateFormat);
-    addColumn(Grid, QStringLiteral("xming"), QStringLiteral("收费员"), 100);
-    addColumn(Grid, QStringLiteral("kssjian"), QStringLiteral("开始时间"), 150, SettlementTimeFormat);
-    addColumn(Grid, QStringLiteral("jssjian"), QStringLiteral("结束时间"), 150, SettlementTimeFormat);
-    Grid->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
 }
 
 void TFRjRqCxun::takeCurrent()
@@ -93,13 +91,13 @@ TFYjRqCxun::TFYjRqCxun(QWidget* parent)
     : SettlementPicker(QStringLiteral("月结日期查询"),
                        "select a.*, b.xming from tjian_sfei_yjie a   inner join pub_yhu b on b.id=a.yhid where "
                        "yhid=%d order by a.rqi desc ",
-                       QStringLiteral("没有月结日期数据！"), parent)
+                       QStringLiteral("没有月结日期数据！"),
+                       {{QStringLiteral("rqi"), QStringLiteral("日期"), 100, DateFormat},
+                        {QStringLiteral("xming"), QStringLiteral("收费员"), 100, QString()},
+                        {QStringLiteral("ksrqi"), QStringLiteral("开始日期"), 100, DateFormat},
+                        {QStringLiteral("jsrqi"), QStringLiteral("结束日期"), 100, DateFormat}},
+                       parent)
 {
-    addColumn(Grid, QStringLiteral("rqi"), QStringLiteral("日期"), 100, DateFormat);
-    addColumn(Grid, QStringLiteral("xming"), QStringLiteral("收费员"), 100);
-    addColumn(Grid, QStringLiteral("ksrqi"), QStringLiteral("开始日期"), 100, DateFormat);
-    addColumn(Grid, QStringLiteral("jsrqi"), QStringLiteral("结束日期"), 100, DateFormat);
-    Grid->addSummary({1, ui::GridSummary::Kind::Count, QStringLiteral("共 %d 条")});
 }
 
 void TFYjRqCxun::takeCurrent()

@@ -9,6 +9,7 @@
 #include "platform/ui/WorkingWindow.h"
 
 #include <optional>
+#include <vector>
 
 class QPushButton;
 
@@ -35,7 +36,15 @@ public:
     void BtnOkClick();
 
 protected:
-    SettlementPicker(const QString& caption, const char* listSql, const QString& emptyMessage, QWidget* parent);
+    // One column of the list.
+    struct Column {
+        QString field;
+        QString caption;
+        int width;
+        QString format;  // date or date-time format of the field
+    };
+    SettlementPicker(const QString& caption, const char* listSql, const QString& emptyMessage,
+                     const std::vector<Column>& columns, QWidget* parent);
     // Takes the values of the data set's current row.
     virtual void takeCurrent() = 0;
 

@@ -6,6 +6,7 @@
 #include "core/TDM.h"
 #include "finance/DailySheet.h"
 #include "finance/TQrRjie.h"
+#include "platform/ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -25,26 +26,27 @@ using core::TDM;
 
 namespace {
 
-QDateEdit* dateField(QWidget* parent)
+// A date or time field the period is shown in; the program fills it.
+template <typename Edit>
+Edit* readOnlyField(QWidget* parent, const QString& format, int width)
 {
-    auto* e = new QDateEdit(parent);
-    e->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    auto* e = new Edit(parent);
+    e->setDisplayFormat(format);
     e->setReadOnly(true);
     e->setButtonSymbols(QAbstractSpinBox::NoButtons);
     e->setFocusPolicy(Qt::NoFocus);
-    e->setMinimumWidth(100);
+    e->setMinimumWidth(width);
     return e;
+}
+
+QDateEdit* dateField(QWidget* parent)
+{
+    return readOnlyField<QDateEdit>(parent, QStringLiteral("yyyy-MM-dd"), 100);
 }
 
 QTimeEdit* timeField(QWidget* parent)
 {
-    auto* e = new QTimeEdit(parent);
-    e->setDisplayFormat(QStringLiteral("hh:mm:ss"));
-    e->setReadOnly(true);
-    e->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    e->setFocusPolicy(Qt::NoFocus);
-    e->setMinimumWidth(80);
-    return e;
+    return readOnlyField<QTimeEdit>(parent, QStringLiteral("hh:mm:ss"), 80);
 }
 
 }  // namespace
@@ -155,6 +157,12 @@ void SettlementWindow::setPeriod(const Period& p)
 {
     setStart(p.start);
     setEnd(p.end);
+}
+
+void SettlementWindow::refuse(const QString& reason)
+{
+    LbInfo->setText(reason);
+    ui::Dialogs::instance().warning(reason);
 }
 
 void SettlementWindow::printSheet(const Period& p, const QString& title, bool preview)

@@ -56,6 +56,10 @@ protected:
     void setEnd(const QDateTime& t);
     void setPeriod(const Period& p);
 
+    // A settlement refused when it was to be recorded: the reason in the
+    // message line and in a warning box.
+    void refuse(const QString& reason);
+
     // Fills the settlement sheet for the period and prints it, or shows its
     // preview, under the centre's name and the title.
     void printSheet(const Period& p, const QString& title, bool preview);

@@ -2,26 +2,17 @@
 // settlements picked from the list and its sheet printed.
 #pragma once
 
-#include "finance/SettlementWindow.h"
+#include "finance/SettlementReprint.h"
 
 namespace tj::finance {
 
-class TFSfyRjBda : public SettlementWindow {
+class TFSfyRjBda : public SettlementReprint {
     Q_OBJECT
 public:
     explicit TFSfyRjBda(QWidget* parent = nullptr);
 
-    QPushButton* BtnCxrq = nullptr;  // 查询日结日期
-    QPushButton* BtnBd = nullptr;    // 补打(&B)
-
-    void FormShow() override;
-    void BtnCxrqClick();
-    void BtnBdClick();
-
-    bool isChosen() const { return chosen_; }
-
-private:
-    bool chosen_ = false;
+protected:
+    Choice choose() override;
 };
 
 }  // namespace tj::finance

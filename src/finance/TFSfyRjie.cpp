@@ -25,7 +25,7 @@ const QString DailyTitle = QStringLiteral("日结帐清单");
 bool settledOn(db::Connection& c, int userId, const QDate& day)
 {
     return c.exists(SqlText::format("select * from tjian_sfei_rjie where yhid=%d and rqi='%s' ", userId,
-                                    day.toString(QStringLiteral("yyyy-MM-dd"))));
+                                    SettlementDayText(day)));
 }
 
 }  // namespace
@@ -89,13 +89,11 @@ bool TFSfyRjie::recordParts(const std::vector<Period>& parts)
     // Another window of the same cashier may have settled since this one opened.
     const QDate today = core::ServerToday(c).date();
     if (settledOn(c, s.CurrentUserId, today)) {
-        LbInfo->setText(SettledToday);
-        ui::Dialogs::instance().warning(SettledToday);
+        refuse(SettledToday);
         return false;
     }
     if (NextDailyStart(LatestDailySettlement(c, s.CurrentUserId), s.SoftwareStartTime) != parts.front().start) {
-        LbInfo->setText(PeriodChanged);
-        ui::Dialogs::instance().warning(PeriodChanged);
+        refuse(PeriodChanged);
         return false;
     }
     const QString rqi = SettlementTimeText(QDateTime(today, QTime(0, 0)));

@@ -3,26 +3,17 @@
 // days, and its sheet printed.
 #pragma once
 
-#include "finance/SettlementWindow.h"
+#include "finance/SettlementReprint.h"
 
 namespace tj::finance {
 
-class TFSfyYjBda : public SettlementWindow {
+class TFSfyYjBda : public SettlementReprint {
     Q_OBJECT
 public:
     explicit TFSfyYjBda(QWidget* parent = nullptr);
 
-    QPushButton* BtnCxrq = nullptr;  // 查询月结日期
-    QPushButton* BtnBd = nullptr;    // 补打(&B)
-
-    void FormShow() override;
-    void BtnCxrqClick();
-    void BtnBdClick();
-
-    bool isChosen() const { return chosen_; }
-
-private:
-    bool chosen_ = false;
+protected:
+    Choice choose() override;
 };
 
 }  // namespace tj::finance

@@ -21,14 +21,9 @@ namespace {
 const QString SettledToday = QStringLiteral("今天已经月结过了，不需要重复月结！");
 const QString PeriodChanged = QStringLiteral("本收费员已在其他窗口月结，月结日期已改变，请关闭本窗口后重新打开！");
 
-QString dayText(const QDate& d)
-{
-    return d.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
 bool monthSettledOn(db::Connection& c, int userId, const QDate& day)
 {
-    return c.exists(SqlText::format("select * from tjian_sfei_yjie where rqi='%s' and yhid=%d ", dayText(day), userId));
+    return c.exists(SqlText::format("select * from tjian_sfei_yjie where rqi='%s' and yhid=%d ", SettlementDayText(day), userId));
 }
 
 // The id of the cashier's latest monthly settlement (0: none) and the day it ended.
@@ -119,24 +114,29 @@ void TFSfyYjie::updateEnabling()
 
 void TFSfyYjie::BtnKsrqClick()
 {
-    const auto day = PickSettlement<TFRjRqCxun>(this, Session::current().CurrentUserId);
-    if (!day)
-        return;
-    setStart(day->kssjian);
-    startDate_ = day->rqi;
-    startFound_ = true;
-    LbInfo->clear();
-    updateEnabling();
+    pickBoundary(true);
 }
 
 void TFSfyYjie::BtnJsrqClick()
 {
+    pickBoundary(false);
+}
+
+void TFSfyYjie::pickBoundary(bool start)
+{
     const auto day = PickSettlement<TFRjRqCxun>(this, Session::current().CurrentUserId);
     if (!day)
         return;
-    setEnd(day->jssjian);
-    endDate_ = day->rqi;
-    endFound_ = true;
+    // The month begins where the chosen daily settlement begins, or ends where it ends.
+    if (start) {
+        setStart(day->kssjian);
+        startDate_ = day->rqi;
+        startFound_ = true;
+    } else {
+        setEnd(day->jssjian);
+        endDate_ = day->rqi;
+        endFound_ = true;
+    }
     LbInfo->clear();
     updateEnabling();
 }
@@ -154,12 +154,11 @@ bool TFSfyYjie::record()
     else if (latestMonth(c, s.CurrentUserId).first != previousMonthId_)
         refusal = PeriodChanged;
     if (!refusal.isEmpty()) {
-        LbInfo->setText(refusal);
-        ui::Dialogs::instance().warning(refusal);
+        refuse(refusal);
         return false;
     }
     c.execute(SqlText::format("insert into tjian_sfei_yjie(yhid, rqi, ksrqi, jsrqi) values(%d, '%s', '%s', '%s') ",
-                              s.CurrentUserId, dayText(today), dayText(startDate_), dayText(endDate_)));
+                              s.CurrentUserId, SettlementDayText(today), SettlementDayText(startDate_), SettlementDayText(endDate_)));
     t.commit();
     return true;
 }

@@ -29,6 +29,8 @@ public:
 
 private:
     void updateEnabling();
+    // "..." beside the start or the end: a daily settlement picked from the list.
+    void pickBoundary(bool start);
     bool record();
 
     QDate startDate_;

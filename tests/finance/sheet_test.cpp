@@ -5,9 +5,9 @@
 #include "finance/TQrRjie.h"
 #include "platform/db/SqlText.h"
 #include "support/DbFixture.h"
+#include "support/Golden.h"
 #include "support/PrintedOutput.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -185,16 +185,7 @@ TEST_F(SettlementSheet, PrintedPageMatchesTheGoldenListing)
     if (const QString dir = qEnvironmentVariable("TJ_SHOTS"); !dir.isEmpty())
         doc.renderPage(0, 100).save(dir + QStringLiteral("/settlement_sheet.png"));
 
-    const QString dump = doc.dump();
-    const QString golden = QStringLiteral(TJ_TEST_DATA_DIR) + QStringLiteral("/print/settlement_sheet.txt");
-    if (qEnvironmentVariableIsSet("TJ_UPDATE_GOLDEN")) {
-        QFile f(golden);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(dump.toUtf8());
-    }
-    QFile f(golden);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing " << golden.toStdString();
-    EXPECT_EQ(dump, QString::fromUtf8(f.readAll()));
+    EXPECT_TRUE(tj::test::MatchesGolden(doc.dump(), QStringLiteral("print/settlement_sheet.txt")));
 
     // The same page as a PDF file, its Chinese text readable.
     QTemporaryDir dir;
