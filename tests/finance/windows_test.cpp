@@ -181,15 +181,19 @@ protected:
     int visits = 0;
 };
 
-TEST_F(Settlements, DailyWindowWithoutUsableParametersRecordsNothing)
+TEST_F(Settlements, DailyWindowWithoutAUsablePeriodRecordsNothing)
 {
     struct Case {
-        QString key, value, message;
+        QString key, value, message, shown;
     };
+    const QString today = QStringLiteral("2024-05-22 00:00:00 至 2024-05-22 17:00:00");
     const Case cases[] = {
-        {tj::schema::ParamSoftwareStartTime, QString(), QStringLiteral("未设置软件启用时间，请到参数设置中设置！")},
-        {tj::schema::ParamMonthEndSetting, QString(), QStringLiteral("未设置月结设置，请到参数设置中设置！")},
-        {tj::schema::ParamMonthEndSetting, QStringLiteral("abc 18:00:00"), QString()},
+        {tj::schema::ParamSoftwareStartTime, QString(), QStringLiteral("未设置软件启用时间，请到参数设置中设置！"), today},
+        {tj::schema::ParamMonthEndSetting, QString(), QStringLiteral("未设置月结设置，请到参数设置中设置！"), today},
+        {tj::schema::ParamMonthEndSetting, QStringLiteral("abc 18:00:00"), QString(), today},
+        {tj::schema::ParamSoftwareStartTime, QStringLiteral("2024-05-23 08:00:00"),
+         QStringLiteral("日结开始时间（2024-05-23 08:00:00）晚于当前时间，不能日结！"),
+         QStringLiteral("2024-05-23 08:00:00 至 2024-05-22 17:00:00")},
     };
     serverAt("2024-05-22 17:00:00");
     for (const Case& c : cases) {
@@ -203,7 +207,7 @@ TEST_F(Settlements, DailyWindowWithoutUsableParametersRecordsNothing)
         EXPECT_FALSE(w.BtnRj->isEnabled());
         EXPECT_TRUE(w.BtnCx->isEnabled());
         EXPECT_EQ(w.LbInfo->text(), c.message);
-        EXPECT_EQ(shown(w), QStringLiteral("2024-05-22 00:00:00 至 2024-05-22 17:00:00"));
+        EXPECT_EQ(shown(w), c.shown);
         if (c.message.isEmpty()) {
             // The unreadable setting reaches the program's error handler.
             ASSERT_EQ(dialogs.shown().size(), 1u);
@@ -496,6 +500,30 @@ TEST_F(Settlements, MonthsFollowEachOtherAtTheCutOffAndPrintAgainAlike)
     }
     EXPECT_EQ(again.LbInfo->text(), QStringLiteral("月结开始日期没有日结！"));
     EXPECT_FALSE(again.BtnBd->isEnabled());
+}
+
+TEST_F(Settlements, FirstMonthPickedBackwardsCannotBeRecorded)
+{
+    daily("2024-05-20", "2024-05-20 08:00:00", "2024-05-20 19:00:00");
+    daily("2024-05-22", "2024-05-20 19:00:00", "2024-05-22 19:00:00");
+    daily("2024-05-24", "2024-05-22 19:00:00", "2024-05-24 19:00:00");
+    serverAt("2024-05-25 10:00:00");
+    TFSfyYjie w;
+    w.show();
+    EXPECT_EQ(w.LbInfo->text(), QStringLiteral("当天没有日结！"));
+    ModalSteps modals;
+    modals.pick(0);  // start: the settlement of the 24th
+    modals.pick(2);  // end: the settlement of the 20th
+    modals.pick(2);  // start again: the settlement of the 20th
+    w.BtnKsrqClick();
+    w.BtnJsrqClick();
+    EXPECT_EQ(shown(w), QStringLiteral("2024-05-22 19:00:00 至 2024-05-20 19:00:00"));
+    EXPECT_EQ(w.LbInfo->text(), QStringLiteral("月结开始时间晚于结束时间，请重新选择！"));
+    EXPECT_FALSE(w.BtnYj->isEnabled());
+    w.BtnKsrqClick();
+    EXPECT_EQ(shown(w), QStringLiteral("2024-05-20 08:00:00 至 2024-05-20 19:00:00"));
+    EXPECT_EQ(w.LbInfo->text(), QString());
+    EXPECT_TRUE(w.BtnYj->isEnabled());
 }
 
 TEST_F(Settlements, MonthWithoutDailySettlementOnItsStartDay)
