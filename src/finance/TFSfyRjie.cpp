@@ -74,6 +74,11 @@ void TFSfyRjie::FormShow()
         LbInfo->setText(SettledToday);
         return;
     }
+    if (!start.isValid()) {
+        // Only the first settlement starts at the parameter; its text was edited outside the program.
+        LbInfo->setText(QStringLiteral("软件启用时间不是有效的日期时间，请到参数设置中检查！"));
+        return;
+    }
     if (start > now) {
         LbInfo->setText(QStringLiteral("日结开始时间（%1）晚于当前时间，不能日结！").arg(SettlementTimeText(start)));
         return;

@@ -191,6 +191,8 @@ TEST_F(Settlements, DailyWindowWithoutAUsablePeriodRecordsNothing)
         {tj::schema::ParamSoftwareStartTime, QString(), QStringLiteral("未设置软件启用时间，请到参数设置中设置！"), today},
         {tj::schema::ParamMonthEndSetting, QString(), QStringLiteral("未设置月结设置，请到参数设置中设置！"), today},
         {tj::schema::ParamMonthEndSetting, QStringLiteral("abc 18:00:00"), QString(), today},
+        {tj::schema::ParamSoftwareStartTime, QStringLiteral("2024年5月20日"),
+         QStringLiteral("软件启用时间不是有效的日期时间，请到参数设置中检查！"), today},
         {tj::schema::ParamSoftwareStartTime, QStringLiteral("2024-05-23 08:00:00"),
          QStringLiteral("日结开始时间（2024-05-23 08:00:00）晚于当前时间，不能日结！"),
          QStringLiteral("2024-05-23 08:00:00 至 2024-05-22 17:00:00")},
