@@ -141,6 +141,20 @@ void SettlementWindow::beginShow()
     LbInfo->clear();
 }
 
+bool SettlementWindow::parametersSet()
+{
+    const Session& s = Session::current();
+    if (!s.StartTimeSet) {
+        LbInfo->setText(QStringLiteral("未设置软件启用时间，请到参数设置中设置！"));
+        return false;
+    }
+    if (!s.MonthEndSettingSet) {
+        LbInfo->setText(QStringLiteral("未设置月结设置，请到参数设置中设置！"));
+        return false;
+    }
+    return true;
+}
+
 void SettlementWindow::setStart(const QDateTime& t)
 {
     DtpKsrq->setDate(t.date());

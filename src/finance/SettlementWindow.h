@@ -52,6 +52,10 @@ protected:
     // change made at another workstation counts at once), the cashier's
     // name shown and the message line cleared.
     void beginShow();
+    // Whether the centre parameters a settlement needs (the software's start
+    // moment, the month-end setting) are set; the missing one is named in
+    // the message line.
+    bool parametersSet();
     void setStart(const QDateTime& t);
     void setEnd(const QDateTime& t);
     void setPeriod(const Period& p);

@@ -50,14 +50,8 @@ void TFSfyRjie::FormShow()
     setEnd(now);
     setStart(QDateTime(today, QTime(0, 0)));
 
-    if (!s.StartTimeSet) {
-        LbInfo->setText(QStringLiteral("未设置软件启用时间，请到参数设置中设置！"));
+    if (!parametersSet())
         return;
-    }
-    if (!s.MonthEndSettingSet) {
-        LbInfo->setText(QStringLiteral("未设置月结设置，请到参数设置中设置！"));
-        return;
-    }
     try {
         MonthEndCutOff(s.MonthEndSetting, today);
     } catch (const MonthEndSettingError& e) {

@@ -63,14 +63,8 @@ void TFSfyYjie::FormShow()
     startDate_ = endDate_ = today;
     setPeriod({QDateTime(today, QTime(0, 0)), now});
 
-    if (!s.StartTimeSet) {
-        LbInfo->setText(QStringLiteral("未设置软件启用时间，请到参数设置中设置！"));
+    if (!parametersSet())
         return;
-    }
-    if (!s.MonthEndSettingSet) {
-        LbInfo->setText(QStringLiteral("未设置月结设置，请到参数设置中设置！"));
-        return;
-    }
 
     // The "..." pickers serve the cashier's first month only.
     const bool firstMonth = !c.exists(SqlText::format("select * from tjian_sfei_yjie where yhid=%d ", s.CurrentUserId));
