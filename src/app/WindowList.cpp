@@ -10,6 +10,15 @@
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
+#include "queries/CombinedItemWorkload.h"
+#include "queries/TFPrint_DwHbmdCxun.h"
+#include "queries/TFPrint_DwRTjlCxun.h"
+#include "queries/TFPrint_DwTjlCxun.h"
+#include "queries/TFPrint_DwTjryCxun.h"
+#include "queries/TFPrint_DwZjJyBbiao.h"
+#include "queries/TFPrint_TjryLbiao.h"
+#include "queries/TFPrint_TjsjCxun.h"
+#include "queries/TFPrint_ZjYsGzlBbiao.h"
 
 namespace tj::app {
 
@@ -46,6 +55,19 @@ void RegisterWindows(TFMain& main)
 
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+
+    // Queries, statistics and workload.
+    w.add(QStringLiteral("TFPrint_DwTjryCxun"), make<queries::TFPrint_DwTjryCxun>());
+    w.add(QStringLiteral("TFPrint_DwRTjlCxun"), make<queries::TFPrint_DwRTjlCxun>());
+    w.add(QStringLiteral("TFPrint_DwTjlCxun"), make<queries::TFPrint_DwTjlCxun>());
+    w.add(QStringLiteral("TFPrint_DwHbmdCxun"), make<queries::TFPrint_DwHbmdCxun>());
+    w.add(QStringLiteral("TFPrint_TjryLbiao"), make<queries::TFPrint_TjryLbiao>());
+    w.add(QStringLiteral("TFPrint_TjsjCxun"), make<queries::TFPrint_TjsjCxun>());
+    w.add(QStringLiteral("TFPrint_KsYsGzlBbiao"), make<queries::TFPrint_KsYsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_DwZjJyBbiao"), make<queries::TFPrint_DwZjJyBbiao>());
+    w.add(QStringLiteral("TFPrint_KsGzlBbiao"), make<queries::TFPrint_KsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_YsGzlBbiao"), make<queries::TFPrint_YsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_ZjYsGzlBbiao"), make<queries::TFPrint_ZjYsGzlBbiao>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {
