@@ -141,7 +141,8 @@ void QueryChart::rebuild()
             series->attachAxis(x);
         }
         auto* y = new QValueAxis;
-        y->setRange(0, top > 0 ? top * 1.15 : 1);
+        y->setRange(0, top > 0 ? top * 1.15 : 5);
+        y->applyNiceNumbers();
         y->setLabelFormat(QStringLiteral("%.0f"));
         y->setLabelsFont(chartFont(8));
         chart->addAxis(y, Qt::AlignLeft);

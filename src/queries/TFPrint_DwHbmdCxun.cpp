@@ -45,6 +45,7 @@ TFPrint_DwHbmdCxun::TFPrint_DwHbmdCxun(QWidget* parent)
     ChkQxuanTree = new QCheckBox(QStringLiteral("全选"), left);
     TreeJbing = new QTreeWidget(left);
     TreeJbing->setHeaderHidden(true);
+    TreeJbing->setMinimumWidth(190);
     TreeJbing->setContextMenuPolicy(Qt::CustomContextMenu);
     leftLayout->addWidget(ChkQxuanTree);
     leftLayout->addWidget(TreeJbing, 1);

@@ -29,6 +29,7 @@ TFPrint_DwTjryCxun::TFPrint_DwTjryCxun(QWidget* parent) : QueryWindow(QStringLit
 {
     ChkDwei = addCheckFilter(QStringLiteral("单位："), unitList());
     ChkSfsjian = addCheckedDateRange(QStringLiteral("登记日期："));
+    newFilterRow();
     auto* group = new QGroupBox(QStringLiteral("统计类型"), this);
     auto* row = new QHBoxLayout(group);
     const char* const captions[5] = {"全部", "未检", "检中", "检完", "注销"};

@@ -163,6 +163,11 @@ YearSummary GenerateYear(db::Connection& c, const YearOptions& o)
         schema::loadDemoData(c);
     }
 
+    // The centre started using the program on the year's first day (the
+    // demonstration data writes today's date there).
+    c.execute(SqlText::format("update tjian_csszhi set zhi='%s' where jian='%s'",
+                              o.firstDay.toString(QStringLiteral("yyyy-MM-dd 00:00:00")), schema::ParamSoftwareStartTime));
+
     Dice dice(o.seed);
     YearSummary sum;
     Catalogue cat;
