@@ -97,8 +97,8 @@ void QueryChart::rebuild()
         for (const Point& p : points_) {
             const double share = total > 0 ? p.value * 100.0 / total : 0;
             QPieSlice* slice = series->append(QStringLiteral("%1 %2（%3%）").arg(p.label).arg(p.value).arg(share, 0, 'f', 1), p.value);
-            slice->setLabelVisible(p.value > 0);
-            slice->setLabelFont(chartFont(9));
+            // The legend carries the texts: labels around a small pie get cut.
+            slice->setLabelVisible(false);
         }
         chart->addSeries(series);
         chart->legend()->setAlignment(Qt::AlignRight);
@@ -111,6 +111,9 @@ void QueryChart::rebuild()
         const int n = int(points_.size());
         series->setLabelsVisible(n <= LabelledBars);
         series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+        series->setLabelsPrecision(12);
+        set->setLabelColor(Qt::black);
+        set->setLabelFont(chartFont(8));
         chart->addSeries(series);
         chart->legend()->setVisible(false);
         double top = 0;
@@ -140,9 +143,15 @@ void QueryChart::rebuild()
             chart->addAxis(x, Qt::AlignBottom);
             series->attachAxis(x);
         }
+        // Whole steps of 1, 2 or 5 times a power of ten, about five of them.
         auto* y = new QValueAxis;
-        y->setRange(0, top > 0 ? top * 1.15 : 5);
-        y->applyNiceNumbers();
+        const double rough = std::max(1.0, top * 1.15 / 5);
+        const double power = std::pow(10.0, std::floor(std::log10(rough)));
+        const double step = (rough <= power ? 1 : rough <= 2 * power ? 2 : rough <= 5 * power ? 5 : 10) * power;
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(0);
+        y->setTickInterval(step);
+        y->setRange(0, std::max(step, std::ceil(top * 1.15 / step) * step));
         y->setLabelFormat(QStringLiteral("%.0f"));
         y->setLabelsFont(chartFont(8));
         chart->addAxis(y, Qt::AlignLeft);

@@ -12,6 +12,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <array>
@@ -237,6 +240,21 @@ TEST_F(PersonAndVolume, ChiefExaminationsPerDayOverAMonthEndWithTheDayChart)
     EXPECT_TRUE(texts.contains(QStringLiteral("按单位日体检量查询")));
     EXPECT_TRUE(texts.contains(QStringLiteral("岚川机械厂")));
     EXPECT_TRUE(texts.contains(QStringLiteral("2024-06-10")));
+    // Exported as PDF and as pictures of the same pages.
+    QTemporaryDir dir;
+    const QStringList pdf = w.Chart->exportTo(dir.filePath(QStringLiteral("日体检量.pdf")));
+    ASSERT_EQ(pdf.size(), 1);
+    QFile file(pdf.front());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    const QStringList png = w.Chart->exportTo(dir.filePath(QStringLiteral("日体检量.png")));
+    ASSERT_EQ(png.size(), doc.pageCount());
+    EXPECT_FALSE(QImage(png.front()).isNull());
+    // 导出图表 asks for the file and says where it went.
+    dialogs.chooseFile(dir.filePath(QStringLiteral("图表")));
+    w.Chart->BtnExportChartClick();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("图表.pdf"))));
+    EXPECT_EQ(dialogs.last().caption, QStringLiteral("提示信息"));
     w.resize(1200, 700);
     shot(&w, QStringLiteral("chart_TFPrint_DwRTjlCxun"));
 }
