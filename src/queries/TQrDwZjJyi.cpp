@@ -47,8 +47,11 @@ report::Document TQrDwZjJyi::Layout(const report::DataSource& rows)
                           {"年龄：", "nling", 50, 10, 8},   {"电话：", "jtdhua", 68, 10, 26},
                           {"手机：", "sji", 104, 10, 26},   {"体检日期：", "zjlrsjian", 140, 17, 33}};
     for (const Part& p : parts) {
+        const QString field = QString::fromUtf8(p.field);
         d.add(Item::label(QRectF(p.x, 2, p.captionWidth, 5), QString::fromUtf8(p.caption), base));
-        d.add(Item::field(QRectF(p.x + p.captionWidth, 2, p.fieldWidth, 5), QString::fromUtf8(p.field), base));
+        // Date-times to the second, whatever form the database keeps them in.
+        d.add(Item::computed(QRectF(p.x + p.captionWidth, 2, p.fieldWidth, 5),
+                             [field](const Context& c) { return c.text(field).left(19); }, base));
     }
     d.add(Item::line(QPointF(0, 8), QPointF(width, 8), 0.1));
     const double half = width / 2;

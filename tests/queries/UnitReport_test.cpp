@@ -1,6 +1,7 @@
 // The unit summary and advice report: only finished, current visits of the
 // chosen unit are listed and printed; summary and advice stand side by
 // side and grow with their text; the footer's total is the real page count.
+#include "platform/report/PageModel.h"
 #include "platform/report/Report.h"
 #include "queries/TFPrint_DwZjJyBbiao.h"
 #include "QueryFixture.h"
@@ -108,6 +109,8 @@ TEST_F(UnitReport, FinishedCurrentVisitsSideBySideWithTheTruePageTotal)
     EXPECT_NEAR(summary->rect.top(), advice->rect.top(), 0.1);
     EXPECT_LT(summary->rect.right(), advice->rect.left() + 0.1);
     EXPECT_GT(advice->rect.left(), 90);
+    if (const QString dir = qEnvironmentVariable("TJ_SHOTS"); !dir.isEmpty())
+        report::exportPdf(doc, dir + QStringLiteral("/TQrDwZjJyi.pdf"));
     // Nothing of the other unit.
     for (int p = 0; p < doc.pageCount(); ++p)
         EXPECT_FALSE(doc.texts(p).contains(QStringLiteral("职工4")));
