@@ -2,13 +2,9 @@
 
 #include "platform/sheet/Fonts.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QTransform>
 #include <cmath>
 
 namespace tj::report {
@@ -25,6 +21,12 @@ QStringList Document::texts(int page) const
     for (const Element& e : pages[page].elements)
         if (e.kind == Element::Kind::Text) out << e.text;
     return out;
+}
+
+void Document::append(Document other)
+{
+    pages.reserve(pages.size() + other.pages.size());
+    for (Page& p : other.pages) pages.push_back(std::move(p));
 }
 
 namespace {
@@ -64,6 +66,10 @@ QString Document::dump() const
                 out += QStringLiteral("  box %1,%2 %3x%4%5\n")
                            .arg(num(r.left()), num(r.top()), num(r.width()), num(r.height()))
                            .arg(e.brush.style() != Qt::NoBrush ? " filled" : "");
+                break;
+            case Element::Kind::Path:
+                out += QStringLiteral("  path %1,%2 %3x%4 \"%5\"\n")
+                           .arg(num(r.left()), num(r.top()), num(r.width()), num(r.height()), e.text);
                 break;
             case Element::Kind::Image:
                 out += QStringLiteral("  image %1,%2 %3x%4 %5x%6px\n")
@@ -111,6 +117,9 @@ void Document::paintPage(QPainter& painter, int page) const
         case Element::Kind::Image:
             painter.drawImage(px(e.rect), e.image);
             break;
+        case Element::Kind::Path:
+            painter.fillPath(QTransform::fromScale(sx, sy).map(e.path), e.brush);
+            break;
         }
     }
     painter.restore();
@@ -126,58 +135,6 @@ QImage Document::renderPage(int page, double dpi) const
     QPainter p(&img);
     paintPage(p, page);
     return img;
-}
-
-void exportPdf(const Document& doc, const QString& path)
-{
-    QPdfWriter pdf(path);
-    pdf.setResolution(600);
-    pdf.setTitle(doc.title);
-    pdf.setCreator(QStringLiteral("tj"));
-    pdf.setPageSize(QPageSize(doc.pageSizeMm, QPageSize::Millimeter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter p;
-    if (!p.begin(&pdf)) throw ReportError(QStringLiteral("无法写入文件 %1").arg(path));
-    for (int i = 0; i < doc.pageCount(); ++i) {
-        if (i) pdf.newPage();
-        doc.paintPage(p, i);
-    }
-    if (!p.end() || !QFileInfo::exists(path)) throw ReportError(QStringLiteral("无法写入文件 %1").arg(path));
-}
-
-void printDocument(const Document& doc, QPrinter& printer)
-{
-    printer.setFullPage(true);
-    printer.setDocName(doc.title);
-    printer.setPageSize(QPageSize(doc.pageSizeMm, QPageSize::Millimeter));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPainter p;
-    if (!p.begin(&printer)) throw ReportError(QStringLiteral("无法启动打印机"));
-    int from = printer.fromPage() > 0 ? printer.fromPage() - 1 : 0;
-    int to = printer.toPage() > 0 ? std::min(printer.toPage(), doc.pageCount()) - 1 : doc.pageCount() - 1;
-    for (int i = from; i <= to; ++i) {
-        if (i > from && !printer.newPage()) throw ReportError(QStringLiteral("打印时出错"));
-        doc.paintPage(p, i);
-    }
-    if (!p.end()) throw ReportError(QStringLiteral("打印时出错"));
-}
-
-bool printWithDialog(const Document& doc, QWidget* parent)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dlg(&printer, parent);
-    dlg.setMinMax(1, std::max(1, doc.pageCount()));
-    if (dlg.exec() != QDialog::Accepted) return false;
-    printDocument(doc, printer);
-    return true;
-}
-
-void printDirect(const Document& doc)
-{
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) throw ReportError(QStringLiteral("没有可用的打印机"));
-    QPrinter printer(info, QPrinter::HighResolution);
-    printDocument(doc, printer);
 }
 
 }  // namespace tj::report

@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
 #include <QPen>
 #include <QRectF>
 #include <QSizeF>
@@ -25,7 +26,10 @@ public:
 };
 
 struct Element {
-    enum class Kind { Text, Line, Rect, Image };
+    // A path is a filled outline (the bars of a barcode): `path` in mm from
+    // the page's top-left corner, filled with `brush`; `rect` is its bounds
+    // and `text` says what it shows (listings only, never printed).
+    enum class Kind { Text, Line, Rect, Image, Path };
     Kind kind = Kind::Text;
     QRectF rect;        // mm; a line runs from rect.topLeft() to rect.bottomRight()
     QString text;
@@ -34,6 +38,13 @@ struct Element {
     QPen pen;           // width in mm
     QBrush brush;
     QImage image;
+    QPainterPath path;
+
+    void translate(double dxMm, double dyMm)
+    {
+        rect.translate(dxMm, dyMm);
+        if (kind == Kind::Path) path.translate(dxMm, dyMm);
+    }
 };
 
 struct Page {
@@ -47,6 +58,9 @@ public:
     QString title;
 
     int pageCount() const { return int(pages.size()); }
+    // Adds the other document's pages after these (a cover and a body sent
+    // as one item of a batch). The page size stays this document's.
+    void append(Document other);
     // All texts of a page in order, for quick checks.
     QStringList texts(int page) const;
     // A stable text listing of every element on every page (positions to 0.1 mm).

@@ -2,8 +2,13 @@
 // footer, data bands with group headers and footers, sub-details and a
 // summary) holding items (texts, data fields, memos with word wrap, pictures,
 // lines, boxes, page numbers). layoutReport() turns a layout into pages.
+//
+// Beside it: StandardBands.h (the centre's header and the "第 N 页 共 M 页"
+// footer), Output.h (one call for preview, print and PDF), Batch.h (many
+// reports into one job, one PDF or a PDF per item), Barcode.h (Code 128).
 #pragma once
 
+#include "platform/report/Barcode.h"
 #include "platform/report/DataSource.h"
 #include "platform/report/PageModel.h"
 
@@ -42,6 +47,9 @@ public:
 using TextFn = std::function<QString(const Context&)>;
 using VisibleFn = std::function<bool(const Context&)>;
 using ImageFn = std::function<QImage(const Context&)>;
+// Draws an item: the elements it puts on the page, in mm of the band (the
+// rectangle given is the item's, already moved down by growing memos).
+using DrawFn = std::function<std::vector<Element>(const Context&, const QRectF& rectMm)>;
 // Breaks a text into the lines printed in a box of the given width.
 using WrapFn = std::function<QStringList(const QString& text, const QFont& font, double widthMm)>;
 
@@ -56,7 +64,7 @@ double textWidthMm(const QString& text, const QFont& font);
 QFont makeFont(const QString& family, double points, bool bold = false);
 
 struct Item {
-    enum class Kind { Text, Memo, Image, Line, Box };
+    enum class Kind { Text, Memo, Image, Line, Box, Drawing };
     Kind kind = Kind::Text;
     QRectF rect;  // mm within the band; a line runs from topLeft to bottomRight
     TextFn text;
@@ -69,6 +77,7 @@ struct Item {
     double lineHeight = 0;   // memo: mm per line; 0 = from the font
     ImageFn image;
     bool keepAspect = true;
+    DrawFn draw;
     VisibleFn visible;
 
     static Item label(const QRectF& rect, const QString& text, const QFont& font, int flags = Qt::AlignLeft | Qt::AlignVCenter);
@@ -82,6 +91,15 @@ struct Item {
     static Item pictureField(const QRectF& rect, const QString& field);
     static Item line(const QPointF& from, const QPointF& to, double widthMm = 0.2, Qt::PenStyle style = Qt::SolidLine);
     static Item box(const QRectF& rect, double widthMm = 0.2, const QBrush& fill = QBrush());
+    // Anything else: the function returns the elements to print.
+    static Item drawing(const QRectF& rect, DrawFn draw);
+    // A Code 128 barcode of the text (an examination number "12-35"), drawn
+    // as bars (sharp at any resolution) fitted into the rectangle, with the
+    // text printed under the bars unless the options say otherwise:
+    //   band.add(Item::barcode({140, 0, 50, 15}, [](const Context& c) { return c.text("tjhao"); }));
+    // An empty text prints nothing; a text Code 128 cannot hold (Chinese)
+    // stops the layout with a ReportError.
+    static Item barcode(const QRectF& rect, TextFn text, const BarcodeOptions& options = {});
     // "%1" is replaced by the page number and "%2" by the page count.
     static Item pageNumber(const QRectF& rect, const QString& format, const QFont& font, int flags = Qt::AlignCenter);
 

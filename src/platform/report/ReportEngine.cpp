@@ -173,6 +173,15 @@ Item Item::pictureField(const QRectF& rect, const QString& field)
     });
 }
 
+Item Item::drawing(const QRectF& rect, DrawFn draw)
+{
+    Item i;
+    i.kind = Kind::Drawing;
+    i.rect = rect;
+    i.draw = std::move(draw);
+    return i;
+}
+
 Item Item::line(const QPointF& from, const QPointF& to, double widthMm, Qt::PenStyle style)
 {
     Item i;
@@ -351,6 +360,11 @@ BandOutput renderBand(const Band& band, const Context& ctx)
             out.elements.push_back(e);
             break;
         }
+        case Item::Kind::Drawing: {
+            if (!it.draw) break;
+            for (Element& e : it.draw(ctx, r)) out.elements.push_back(std::move(e));
+            break;
+        }
         case Item::Kind::Box: {
             Element e;
             e.kind = Element::Kind::Rect;
@@ -436,7 +450,7 @@ private:
         for (Element e : out.elements) {
             double top = std::min(e.rect.top(), e.rect.bottom());
             if (top < fromY - kEps || top >= toY - kEps) continue;
-            e.rect.translate(L.marginsMm.left(), y - fromY);
+            e.translate(L.marginsMm.left(), y - fromY);
             doc.pages.back().elements.push_back(std::move(e));
         }
     }
@@ -501,7 +515,7 @@ private:
                 later.erase(it);
             }
             for (Element& e : now) {
-                e.rect.translate(L.marginsMm.left(), y - offset);
+                e.translate(L.marginsMm.left(), y - offset);
                 doc.pages.back().elements.push_back(std::move(e));
             }
             if (later.empty()) {
