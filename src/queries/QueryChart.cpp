@@ -1,7 +1,7 @@
 #include "queries/QueryChart.h"
 
 #include "platform/report/Report.h"
-#include "platform/report/ReportPreview.h"
+#include "platform/report/Output.h"
 #include "platform/ui/Dialogs.h"
 #include "reports/DataGridPrintSource.h"
 
@@ -268,7 +268,7 @@ QStringList QueryChart::exportTo(const QString& path) const
             written << file;
         }
     } else {
-        report::exportPdf(doc, path);
+        report::outputDocument(doc, report::Output::Pdf, path);
         written << path;
     }
     return written;
@@ -278,7 +278,11 @@ void QueryChart::BtnPrintChartClick()
 {
     if (points_.empty())
         return;
-    report::printWithDialog(document(), window());
+    try {
+        report::outputDocument(document(), report::Output::Print, {}, window());
+    } catch (const report::ReportError& e) {
+        ui::Dialogs::instance().warning(e.message());
+    }
 }
 
 void QueryChart::BtnExportChartClick()

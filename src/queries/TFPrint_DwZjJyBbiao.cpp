@@ -3,7 +3,7 @@
 #include "core/TDM.h"
 #include "platform/db/SqlText.h"
 #include "platform/report/DbDataSource.h"
-#include "platform/report/ReportPreview.h"
+#include "platform/report/Output.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
 #include "queries/QueryColumns.h"
@@ -73,14 +73,11 @@ void TFPrint_DwZjJyBbiao::Print()
     if (!Qry.isOpen() || Qry.isEmpty() || !QryReport.isOpen())
         return;
     const report::Document doc = BuildReport();
-    if (ChkPreview->isChecked()) {
-        report::previewDocument(doc, this);
-        return;
-    }
     try {
-        report::printDirect(doc);
+        report::outputDocument(doc, ChkPreview->isChecked() ? report::Output::Preview : report::Output::PrintNoDialog, {},
+                               this);
     } catch (const report::ReportError& e) {
-        ui::Dialogs::instance().error(QStringLiteral("打印时出错，请检查打印机是否正确连接：") + e.message());
+        ui::Dialogs::instance().error(e.message());
     }
 }
 

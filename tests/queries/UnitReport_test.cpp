@@ -1,6 +1,7 @@
 // The unit summary and advice report: only finished, current visits of the
 // chosen unit are listed and printed; summary and advice stand side by
 // side and grow with their text; the footer's total is the real page count.
+#include "platform/report/Output.h"
 #include "platform/report/PageModel.h"
 #include "platform/report/Report.h"
 #include "queries/TFPrint_DwZjJyBbiao.h"
@@ -109,6 +110,16 @@ TEST_F(UnitReport, FinishedCurrentVisitsSideBySideWithTheTruePageTotal)
     EXPECT_NEAR(summary->rect.top(), advice->rect.top(), 0.1);
     EXPECT_LT(summary->rect.right(), advice->rect.left() + 0.1);
     EXPECT_GT(advice->rect.left(), 90);
+    // 打印 without preview goes straight to the printer, with the same true total.
+    {
+        report::OutputCapture capture;
+        w.ChkPreview->setChecked(false);
+        w.BtnPrintClick();
+        ASSERT_EQ(capture.sent.size(), 1u);
+        EXPECT_EQ(capture.sent[0].how, report::Output::PrintNoDialog);
+        const report::Document& printed = capture.sent[0].document;
+        EXPECT_TRUE(printed.texts(printed.pageCount() - 1).contains(total.arg(printed.pageCount()).arg(printed.pageCount())));
+    }
     if (const QString dir = qEnvironmentVariable("TJ_SHOTS"); !dir.isEmpty())
         report::exportPdf(doc, dir + QStringLiteral("/TQrDwZjJyi.pdf"));
     // Nothing of the other unit.
