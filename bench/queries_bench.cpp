@@ -11,8 +11,15 @@
 #include "platform/db/SqlText.h"
 #include "platform/db/SqliteConnection.h"
 #include "platform/db/TsqlDialect.h"
+#include "queries/CombinedItemWorkload.h"
 #include "queries/DiseaseRoster.h"
 #include "queries/ExamStatistics.h"
+#include "queries/TFPrint_DwRTjlCxun.h"
+#include "queries/TFPrint_DwTjlCxun.h"
+#include "queries/TFPrint_DwTjryCxun.h"
+#include "queries/TFPrint_DwZjJyBbiao.h"
+#include "queries/TFPrint_TjryLbiao.h"
+#include "queries/TFPrint_ZjYsGzlBbiao.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,6 +28,7 @@
 #include <QSet>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -102,18 +110,10 @@ int main(int argc, char** argv)
                                          bigUnit))
                     .toInteger());
 
-    // The day columns of the daily volume window for the whole year.
-    QString dayColumns;
-    for (QDate d = first; d <= last; d = d.addDays(1))
-        dayColumns += SqlText::format(",sum((case when c.zjlrsjian between '%s' and '%s' then 1 else 0 end)) as [%s]",
-                                      d.toString(QStringLiteral("yyyy-MM-dd 00:00:00")),
-                                      d.toString(QStringLiteral("yyyy-MM-dd 23:59:59")), d.toString(QStringLiteral("yyyy-MM-dd")));
-    const QString workload = QStringLiteral(
-        "select c.ksid, c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, "
-        "max(c.sfjge)*count(distinct a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct "
-        "a.tjhao) as hsje from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join "
-        "tjian_zhxmu_main c on c.id=a.zhxmid where a.jcbzhi=1 and b.zxbzhi=0 %1 and b.sfsjian between '%2' and '%3' "
-        "group by c.ksid,c.id,c.mcheng order by c.ksid ");
+    std::vector<QDate> days;
+    for (const auto& row : c.query(queries::TFPrint_DwRTjlCxun::DaysStatement(Start, End)).rows)
+        days.push_back(row[0].toDateTime().date());
+    std::sort(days.begin(), days.end());
 
     // Diagnoses of the roster: every entry of the dictionary, as ticking 全选 gives them.
     QStringList diagnoses;
@@ -128,112 +128,41 @@ int main(int argc, char** argv)
     for (const auto& u : allUnits)
         if (u.id == bigUnit)
             largest.push_back(u);
-    const QString rosterStatement = SqlText::format(
-        "select d.zrs, c.xming, c.xbie from tjian_jguo_zdjlun a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner "
-        "join tjian_ryuan c on c.id=b.ryid   inner join (select dwid, count(*) as zrs from tjian_ryuan group by dwid) d on "
-        "d.dwid=c.dwid where a.zyzduan='%s' and c.dwid=%s and b.sfsjian between '%s' and '%s' ",
-        diagnoses.value(0), QString::number(bigUnit), Start, End);
+    QStringList statistics;
+    for (int line = 0; line < 20; ++line)
+        if (const QString s = queries::StatisticsStatement(line, Start, End); !s.isEmpty() && line > 0)
+            statistics << s;
 
     const std::vector<Window> windows = {
         {QStringLiteral("TFPrint_DwTjryCxun 全部"), 1000,
-         {SqlText::format(
-             "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.id, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as "
-             "rylbmcheng, c.mcheng as dwmcheng, a.sfyuan, a.sfsjian, a.tjsjian, e.mcheng as tcmcheng from "
-             "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner join tjian_dwei c on c.id=b.dwid   "
-             "left join tjian_rylbie d on d.id=b.rylbid   left join tjian_tcan_main e on e.id=a.tcid where 1=1 and "
-             "a.sfsjian between '%s' and '%s' ",
-             Start, End)}},
+         {queries::TFPrint_DwTjryCxun::Statement(SqlText::format("and a.sfsjian between '%s' and '%s' ", Start, End))}},
         {QStringLiteral("TFPrint_DwTjryCxun 单位+检完"), 1000,
-         {SqlText::format(
-             "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.id, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as "
-             "rylbmcheng, c.mcheng as dwmcheng, a.sfyuan, a.sfsjian, a.tjsjian, e.mcheng as tcmcheng from "
-             "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner join tjian_dwei c on c.id=b.dwid   "
-             "left join tjian_rylbie d on d.id=b.rylbid   left join tjian_tcan_main e on e.id=a.tcid where 1=1 and "
-             "a.zxbzhi=0 and a.tjztai='检完' and b.dwid=%d and a.sfsjian between '%s' and '%s' ",
-             bigUnit, Start, End)}},
-        {QStringLiteral("TFPrint_TjryLbiao"), 1000,
-         {SqlText::format(
-             "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as rylbmcheng, "
-             "c.mcheng as dwmcheng, a.sfsjian, a.tjsjian from tjian_sfei_main a   inner join tjian_ryuan b on "
-             "b.id=a.ryid   left join tjian_dwei c on c.id=b.dwid   left join tjian_rylbie d on d.id=b.rylbid where "
-             "a.zxbzhi=0  and b.xming like '%%王%%'  and a.sfsjian between '%s' and '%s' order by b.dwid",
-             Start, End)}},
-        {QStringLiteral("TFPrint_DwTjlCxun"), 1000,
-         {SqlText::format(
-             "select d.mcheng as 单位名称,   sum((case when a.zxbzhi=0 then 1 else 0 end)) as [全部],   sum((case when "
-             "a.zxbzhi=0 and a.zjbzhi=0 and a.tjztai='未检' then 1 else 0 end)) as [未检],   sum((case when a.zxbzhi=0 "
-             "and a.zjbzhi=0 and a.tjztai='检中' then 1 else 0 end)) as [检中],   sum((case when a.zxbzhi=0 and "
-             "a.zjbzhi=1 and a.tjztai='检完' and c.zjlrsjian between '%s' and '%s' then 1 else 0 end)) as [检完],   "
-             "sum((case when a.zxbzhi=1 and a.zxsjian between '%s' and '%s' then 1 else 0 end)) as [注销] from "
-             "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   left join tjian_jguo_zjian c on "
-             "c.tjhao=a.tjhao   inner join tjian_dwei d on d.id=b.dwid where b.dwid>0 and a.sfsjian between '%s' and "
-             "'%s' group by d.mcheng ",
-             Start, End, Start, End, Start, End)}},
+         {queries::TFPrint_DwTjryCxun::Statement(SqlText::format(
+             "and a.zxbzhi=0 and a.tjztai='检完' and b.dwid=%d and a.sfsjian between '%s' and '%s' ", bigUnit, Start, End))}},
+        {QStringLiteral("TFPrint_TjryLbiao 按姓名"), 1000,
+         {queries::TFPrint_TjryLbiao::Statement(SqlText::format(" and b.xming like '%%%s%%' ", QStringLiteral("王")), Start, End)}},
+        {QStringLiteral("TFPrint_DwTjlCxun"), 1000, {queries::TFPrint_DwTjlCxun::Statement(Start, End)}},
         {QStringLiteral("TFPrint_DwRTjlCxun"), 1000,
-         {SqlText::format(
-              "select dateadd(day, datediff(day, 0, c.zjlrsjian), 0) from tjian_sfei_main a   inner join tjian_ryuan b "
-              "on b.id = a.ryid   inner join tjian_jguo_zjian c on c.tjhao = a.tjhao where a.zxbzhi=0 and b.dwid>0 and "
-              "zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by dateadd(day, datediff(day, 0, c.zjlrsjian), 0) ",
-              Start, End),
-          SqlText::format(
-              "select d.mcheng as 单位名称 %s from tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner "
-              "join tjian_jguo_zjian c on c.tjhao=a.tjhao   inner join tjian_dwei d on d.id=b.dwid where a.zxbzhi=0 and "
-              "b.dwid>0 and zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by d.mcheng ",
-              dayColumns, Start, End)}},
-        {QStringLiteral("TFPrint_DwHbmdCxun 最大单位"), 3000, {rosterStatement},
+         {queries::TFPrint_DwRTjlCxun::DaysStatement(Start, End), queries::TFPrint_DwRTjlCxun::Statement(days, Start, End)}},
+        {QStringLiteral("TFPrint_DwHbmdCxun 最大单位"), 3000, {queries::RosterStatement(diagnoses.value(3), bigUnit, Start, End)},
          [&](db::SqliteConnection& conn) { queries::RunDiseaseRoster(conn, largest, diagnoses, Start, End); }},
         {QStringLiteral("TFPrint_DwHbmdCxun 全部单位"), 30000, {},
          [&](db::SqliteConnection& conn) { queries::RunDiseaseRoster(conn, allUnits, diagnoses, Start, End); }},
-        {QStringLiteral("TFPrint_TjsjCxun"), 1000,
-         {SqlText::format("select count(*) from tjian_sfei_main where sfsjian between '%s' and '%s' ", Start, End),
-          SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=0 and tjztai='检中' and sfsjian between '%s' and '%s' ", Start, End),
-          SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=1 and zxsjian between '%s' and '%s' ", Start, End),
-          SqlText::format("select a.zhxmid from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao where "
-                          "a.jcbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and '%s' group by a.zhxmid ",
-                          Start, End),
-          SqlText::format("select a.xmid from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao where "
-                          "b.zxbzhi=0 and b.sfsjian between '%s' and '%s' group by a.xmid ",
-                          Start, End),
-          SqlText::format("select sum(ssje) from tjian_sfei_sub a   inner join tjian_sfei_main b on b.id=a.sfid where "
-                          "a.hsbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and '%s' ",
-                          Start, End)},
+        {QStringLiteral("TFPrint_TjsjCxun"), 1000, statistics,
          [&](db::SqliteConnection& conn) {
              queries::StatisticsCounts n;
              queries::RunExamStatistics(conn, Start, End, n);
              queries::IncomeBySettlement(conn, Start, End);
          }},
-        {QStringLiteral("TFPrint_KsYsGzlBbiao"), 1000, {workload.arg(QString(), Start, End)}},
-        {QStringLiteral("TFPrint_KsGzlBbiao"), 1000,
-         {SqlText::format(
-             "select c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, max(c.sfjge)*count(distinct "
-             "a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct a.tjhao) as hsje from tjian_jguo a   "
-             "inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join tjian_zhxmu_main c on c.id=a.zhxmid where "
-             "a.jcbzhi=1 and b.zxbzhi=0 and c.ksid=%d and b.sfsjian between '%s' and '%s' group by c.id,c.mcheng order by "
-             "c.id ",
-             department, Start, End)}},
-        {QStringLiteral("TFPrint_YsGzlBbiao"), 1000, {workload.arg(SqlText::format("and a.tjysid=%d", doctor), Start, End)}},
+        {QStringLiteral("TFPrint_KsYsGzlBbiao"), 1000, {queries::TFPrint_KsYsGzlBbiao::StatementFor(Start, End)}},
+        {QStringLiteral("TFPrint_KsGzlBbiao"), 1000, {queries::TFPrint_KsGzlBbiao::StatementFor(department, Start, End)}},
+        {QStringLiteral("TFPrint_YsGzlBbiao"), 1000, {queries::TFPrint_YsGzlBbiao::StatementFor(doctor, Start, End)}},
         {QStringLiteral("TFPrint_ZjYsGzlBbiao"), 1000,
-         {SqlText::format("select a.zjysheng, count(*) as rshu from tjian_jguo_zjian a   inner join tjian_sfei_main b on "
-                          "b.tjhao=a.tjhao where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d and a.zjlrsjian between '%s' and "
-                          "'%s' group by zjysheng ",
-                          chief, Start, End),
-          SqlText::format("select a.tjhao, c.xming, c.xbie, c.nling, b.sfsjian, a.zjysheng, a.zjlrsjian from "
-                          "tjian_jguo_zjian a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join tjian_ryuan c "
-                          "on c.id=b.ryid where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d and a.zjlrsjian between '%s' and "
-                          "'%s' ",
-                          chief, Start, End)}},
+         {queries::TFPrint_ZjYsGzlBbiao::SummaryStatement(chief, Start, End),
+          queries::TFPrint_ZjYsGzlBbiao::DetailStatement(chief, Start, End)}},
         {QStringLiteral("TFPrint_DwZjJyBbiao 最大单位"), 1000,
-         {SqlText::format(
-              "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as rylbmcheng, "
-              "c.mcheng as dwmcheng, a.sfsjian, a.tjsjian from tjian_sfei_main a   inner join tjian_ryuan b on "
-              "b.id=a.ryid   inner join tjian_dwei c on c.id=b.dwid   left join tjian_rylbie d on d.id=b.rylbid where "
-              "a.zxbzhi=0 and a.zjbzhi=1 and b.dwid=%d and a.sfsjian between '%s' and '%s' ",
-              bigUnit, Start, End),
-          SqlText::format("select a.tjhao, b.xming, b.xbie, b.nling, b.jtdhua, b.sji, c.zjlrsjian, c.tjzjie, c.zjjyi from "
-                          "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   left join tjian_jguo_zjian c on "
-                          "c.tjhao=a.tjhao where a.zxbzhi=0 and a.zjbzhi=1 and b.dwid=%d and a.sfsjian between '%s' and "
-                          "'%s' order by a.tjhao ",
-                          bigUnit, Start, End)}},
+         {queries::TFPrint_DwZjJyBbiao::ListStatement(bigUnit, Start, End),
+          queries::TFPrint_DwZjJyBbiao::ReportStatement(bigUnit, Start, End)}},
     };
 
     queries::CreateRosterTables(c);

@@ -51,6 +51,21 @@ bool CombinedItemWorkload::Search()
     return openResult(Statement(rangeStart(), rangeEnd()));
 }
 
+namespace {
+// Every department's combined items, or those of one doctor's result rows
+// (filter "a.tjysid=%d and ").
+QString byDepartmentStatement(const QString& filter, const QString& b, const QString& e)
+{
+    return SqlText::format(
+        "select c.ksid, c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, "
+        "max(c.sfjge)*count(distinct a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct "
+        "a.tjhao) as hsje from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join "
+        "tjian_zhxmu_main c on c.id=a.zhxmid where a.jcbzhi=1 and b.zxbzhi=0 and %sb.sfsjian between '%s' and '%s' "
+        "group by c.ksid,c.id,c.mcheng order by c.ksid ",
+        filter, b, e);
+}
+}  // namespace
+
 TFPrint_KsYsGzlBbiao::TFPrint_KsYsGzlBbiao(QWidget* parent)
     : CombinedItemWorkload(QStringLiteral("科室医生工作量报表"), QString(), true, parent)
 {
@@ -58,13 +73,12 @@ TFPrint_KsYsGzlBbiao::TFPrint_KsYsGzlBbiao(QWidget* parent)
 
 QString TFPrint_KsYsGzlBbiao::Statement(const QString& b, const QString& e) const
 {
-    return SqlText::format(
-        "select c.ksid, c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, "
-        "max(c.sfjge)*count(distinct a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct "
-        "a.tjhao) as hsje from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join "
-        "tjian_zhxmu_main c on c.id=a.zhxmid where a.jcbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and '%s' "
-        "group by c.ksid,c.id,c.mcheng order by c.ksid ",
-        b, e);
+    return StatementFor(b, e);
+}
+
+QString TFPrint_KsYsGzlBbiao::StatementFor(const QString& b, const QString& e)
+{
+    return byDepartmentStatement(QString(), b, e);
 }
 
 TFPrint_KsGzlBbiao::TFPrint_KsGzlBbiao(QWidget* parent)
@@ -74,13 +88,18 @@ TFPrint_KsGzlBbiao::TFPrint_KsGzlBbiao(QWidget* parent)
 
 QString TFPrint_KsGzlBbiao::Statement(const QString& b, const QString& e) const
 {
+    return StatementFor(Session::current().CurrentDepartmentId, b, e);
+}
+
+QString TFPrint_KsGzlBbiao::StatementFor(int department, const QString& b, const QString& e)
+{
     return SqlText::format(
         "select c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, max(c.sfjge)*count(distinct "
         "a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct a.tjhao) as hsje from tjian_jguo a   "
         "inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join tjian_zhxmu_main c on c.id=a.zhxmid where "
         "a.jcbzhi=1 and b.zxbzhi=0 and c.ksid=%d and b.sfsjian between '%s' and '%s' group by c.id,c.mcheng order by "
         "c.id ",
-        Session::current().CurrentDepartmentId, b, e);
+        department, b, e);
 }
 
 QString TFPrint_KsGzlBbiao::WhoName() const
@@ -95,13 +114,12 @@ TFPrint_YsGzlBbiao::TFPrint_YsGzlBbiao(QWidget* parent)
 
 QString TFPrint_YsGzlBbiao::Statement(const QString& b, const QString& e) const
 {
-    return SqlText::format(
-        "select c.ksid, c.id, c.mcheng, count(distinct a.tjhao) as rci,   max(c.sfjge) as sfjge, "
-        "max(c.sfjge)*count(distinct a.tjhao) as sfje,   max(c.hsjge) as hsjge, max(c.hsjge)*count(distinct "
-        "a.tjhao) as hsje from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join "
-        "tjian_zhxmu_main c on c.id=a.zhxmid where a.jcbzhi=1 and b.zxbzhi=0 and a.tjysid=%d and b.sfsjian between "
-        "'%s' and '%s' group by c.ksid,c.id,c.mcheng order by c.ksid ",
-        Session::current().CurrentUserId, b, e);
+    return StatementFor(Session::current().CurrentUserId, b, e);
+}
+
+QString TFPrint_YsGzlBbiao::StatementFor(int doctor, const QString& b, const QString& e)
+{
+    return byDepartmentStatement(SqlText::format("a.tjysid=%d and ", doctor), b, e);
 }
 
 QString TFPrint_YsGzlBbiao::WhoName() const

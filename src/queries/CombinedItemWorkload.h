@@ -37,6 +37,7 @@ class TFPrint_KsYsGzlBbiao : public CombinedItemWorkload {
     Q_OBJECT
 public:
     explicit TFPrint_KsYsGzlBbiao(QWidget* parent = nullptr);
+    static QString StatementFor(const QString& rangeStart, const QString& rangeEnd);
 
 protected:
     QString Statement(const QString& rangeStart, const QString& rangeEnd) const override;
@@ -47,6 +48,7 @@ class TFPrint_KsGzlBbiao : public CombinedItemWorkload {
     Q_OBJECT
 public:
     explicit TFPrint_KsGzlBbiao(QWidget* parent = nullptr);
+    static QString StatementFor(int department, const QString& rangeStart, const QString& rangeEnd);
 
 protected:
     QString Statement(const QString& rangeStart, const QString& rangeEnd) const override;
@@ -58,6 +60,7 @@ class TFPrint_YsGzlBbiao : public CombinedItemWorkload {
     Q_OBJECT
 public:
     explicit TFPrint_YsGzlBbiao(QWidget* parent = nullptr);
+    static QString StatementFor(int doctor, const QString& rangeStart, const QString& rangeEnd);
 
 protected:
     QString Statement(const QString& rangeStart, const QString& rangeEnd) const override;

@@ -25,6 +25,15 @@ void CreateRosterTables(db::Connection& c)
         "NULL ) ON [PRIMARY]"));
 }
 
+QString RosterStatement(const QString& diagnosis, int unit, const QString& b, const QString& e)
+{
+    return SqlText::format(
+        "select d.zrs, c.xming, c.xbie from tjian_jguo_zdjlun a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   "
+        "inner join tjian_ryuan c on c.id=b.ryid   inner join (select dwid, count(*) as zrs from tjian_ryuan group by "
+        "dwid) d on d.dwid=c.dwid where a.zyzduan='%s' and c.dwid=%s and b.sfsjian between '%s' and '%s' ",
+        diagnosis, QString::number(unit), b, e);
+}
+
 namespace {
 void emptyTables(db::Connection& c)
 {
@@ -45,12 +54,7 @@ bool RunDiseaseRoster(db::Connection& c, const std::vector<RosterUnit>& units, c
                 return false;
             }
             const QString& diagnosis = diagnoses[d];
-            const db::ResultSet rows = c.query(SqlText::format(
-                "select d.zrs, c.xming, c.xbie from tjian_jguo_zdjlun a   inner join tjian_sfei_main b on "
-                "b.tjhao=a.tjhao   inner join tjian_ryuan c on c.id=b.ryid   inner join (select dwid, count(*) as zrs "
-                "from tjian_ryuan group by dwid) d on d.dwid=c.dwid where a.zyzduan='%s' and c.dwid=%s and b.sfsjian "
-                "between '%s' and '%s' ",
-                diagnosis, QString::number(unit.id), rangeStart, rangeEnd));
+            const db::ResultSet rows = c.query(RosterStatement(diagnosis, unit.id, rangeStart, rangeEnd));
             if (rows.isEmpty())
                 continue;
             db::Transaction t(c);

@@ -22,6 +22,10 @@ struct RosterUnit {
 // Drops any earlier copies and creates both working tables empty.
 void CreateRosterTables(db::Connection& c);
 
+// The rows of one diagnosis among a unit's visits registered in the range:
+// the unit's head count, the person's name and sex.
+QString RosterStatement(const QString& diagnosis, int unit, const QString& rangeStart, const QString& rangeEnd);
+
 // Before each unit and diagnosis: the unit's and the diagnosis' index; false
 // stops the count.
 using RosterStep = std::function<bool(int unit, int diagnosis)>;

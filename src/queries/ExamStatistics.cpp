@@ -95,6 +95,43 @@ void CreateStatisticsTable(db::Connection& c)
     table.create();
 }
 
+QString StatisticsStatement(int line, const QString& b, const QString& e)
+{
+    // The status of lines 3 to 5.
+    const auto status = [line] {
+        return line == 2 ? schema::StatusNotExamined : line == 3 ? schema::StatusExamining : schema::StatusCompleted;
+    };
+    // Lines 11, 13, 15: the different combined items or items of the range's visits.
+    const auto different = [&](const char* column, const char* examined) {
+        return SqlText::format("select a.%s from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao where "
+                               "%sb.zxbzhi=0 and b.sfsjian between '%s' and '%s' group by a.%s ",
+                               column, examined, b, e, column);
+    };
+    // Lines 17 and 19: received or list amounts of the lines in force.
+    const auto amounts = [&](const char* column) {
+        return SqlText::format("select sum(%s) from tjian_sfei_sub a   inner join tjian_sfei_main b on b.id=a.sfid where "
+                               "a.hsbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and '%s' ",
+                               column, b, e);
+    };
+    switch (line) {
+    case 0: return QStringLiteral("insert into #tjian_sjcxun(tjxmmcheng, szhi) select '总档案号数', count(*) from tjian_ryuan ");
+    case 1: return SqlText::format("select count(*) from tjian_sfei_main where sfsjian between '%s' and '%s' ", b, e);
+    case 2:
+    case 3:
+    case 4:
+        return SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=0 and tjztai='%s' and sfsjian between "
+                               "'%s' and '%s' ",
+                               status(), b, e);
+    case 5: return SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=1 and zxsjian between '%s' and '%s' ", b, e);
+    case 10: return different("zhxmid", "");
+    case 12: return different("zhxmid", "a.jcbzhi=1 and ");
+    case 14: return different("xmid", "");
+    case 16: return amounts("ssje");
+    case 18: return amounts("ysje");
+    default: return QString();  // computed from the counts
+    }
+}
+
 bool RunExamStatistics(db::Connection& c, const QString& b, const QString& e, StatisticsCounts& n,
                        const StatisticsStep& step)
 {
@@ -105,60 +142,23 @@ bool RunExamStatistics(db::Connection& c, const QString& b, const QString& e, St
             c.execute(QStringLiteral("truncate table #tjian_sjcxun"));
             return false;
         }
+        const QString sql = StatisticsStatement(k, b, e);
         switch (k) {
         case 0:
-            c.execute(QStringLiteral(
-                "insert into #tjian_sjcxun(tjxmmcheng, szhi) select '总档案号数', count(*) from tjian_ryuan "));
+            c.execute(sql);
             n.persons = count(c, QStringLiteral("select szhi from #tjian_sjcxun where tjxmmcheng='总档案号数'"));
             continue;
-        case 1:
-            n.A = count(c, SqlText::format("select count(*) from tjian_sfei_main where sfsjian between '%s' and '%s' ", b, e));
-            break;
-        case 2:
-        case 3:
-        case 4: {
-            const QString& status = k == 2 ? schema::StatusNotExamined : k == 3 ? schema::StatusExamining : schema::StatusCompleted;
-            const qint64 v = count(c, SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=0 and tjztai='%s' "
-                                                      "and sfsjian between '%s' and '%s' ",
-                                                      status, b, e));
-            (k == 2 ? n.N1 : k == 3 ? n.N2 : n.N3) = v;
-            break;
-        }
-        case 5:
-            n.X = count(c, SqlText::format("select count(*) from tjian_sfei_main where zxbzhi=1 and zxsjian between '%s' and '%s' ", b, e));
-            break;
-        case 10:
-            n.Z = rowsOf(c, SqlText::format("select a.zhxmid from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao "
-                                            "where b.zxbzhi=0 and b.sfsjian between '%s' and '%s' group by a.zhxmid ",
-                                            b, e));
-            break;
-        case 12:
-            n.Zc = rowsOf(c, SqlText::format("select a.zhxmid from tjian_jguo a   inner join tjian_sfei_main b on "
-                                             "b.tjhao=a.tjhao where a.jcbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' "
-                                             "and '%s' group by a.zhxmid ",
-                                             b, e));
-            break;
-        case 14:
-            n.I = rowsOf(c, SqlText::format("select a.xmid from tjian_jguo a   inner join tjian_sfei_main b on b.tjhao=a.tjhao "
-                                            "where b.zxbzhi=0 and b.sfsjian between '%s' and '%s' group by a.xmid ",
-                                            b, e));
-            break;
-        case 16:
-            n.S = c.scalar(SqlText::format("select sum(ssje) from tjian_sfei_sub a   inner join tjian_sfei_main b on "
-                                           "b.id=a.sfid where a.hsbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and "
-                                           "'%s' ",
-                                           b, e))
-                      .toCurrency();
-            break;
-        case 18:
-            n.T = c.scalar(SqlText::format("select sum(ysje) from tjian_sfei_sub a   inner join tjian_sfei_main b on "
-                                           "b.id=a.sfid where a.hsbzhi=1 and b.zxbzhi=0 and b.sfsjian between '%s' and "
-                                           "'%s' ",
-                                           b, e))
-                      .toCurrency();
-            break;
-        default:
-            break;  // computed from the counts above
+        case 1: n.A = count(c, sql); break;
+        case 2: n.N1 = count(c, sql); break;
+        case 3: n.N2 = count(c, sql); break;
+        case 4: n.N3 = count(c, sql); break;
+        case 5: n.X = count(c, sql); break;
+        case 10: n.Z = rowsOf(c, sql); break;
+        case 12: n.Zc = rowsOf(c, sql); break;
+        case 14: n.I = rowsOf(c, sql); break;
+        case 16: n.S = c.scalar(sql).toCurrency(); break;
+        case 18: n.T = c.scalar(sql).toCurrency(); break;
+        default: break;
         }
         c.execute(SqlText::format("insert into #tjian_sjcxun(tjxmmcheng, szhi) values('%s', '%s') ",
                                   QString::fromUtf8(LineNames[std::size_t(k)]), lineValue(k, n)));

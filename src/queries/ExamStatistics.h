@@ -38,6 +38,10 @@ std::vector<StatisticsLine> StatisticsLines(const StatisticsCounts& counts);
 // Drops any earlier copy of #tjian_sjcxun and creates it empty.
 void CreateStatisticsTable(db::Connection& c);
 
+// The statement of line k (0-based) for the day range; empty for the lines
+// computed from the counts of others.
+QString StatisticsStatement(int line, const QString& rangeStart, const QString& rangeEnd);
+
 // Called before each of the twenty lines (0-based); false stops.
 using StatisticsStep = std::function<bool(int line)>;
 

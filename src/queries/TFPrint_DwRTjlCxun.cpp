@@ -33,11 +33,7 @@ bool TFPrint_DwRTjlCxun::Search()
     const QString b = rangeStart(), e = rangeEnd();
     db::Query& days = core::TDM::instance().QryCx();
     days.close();
-    days.setSql(SqlText::format(
-        "select dateadd(day, datediff(day, 0, c.zjlrsjian), 0) from tjian_sfei_main a   inner join tjian_ryuan b "
-        "on b.id = a.ryid   inner join tjian_jguo_zjian c on c.tjhao = a.tjhao where a.zxbzhi=0 and b.dwid>0 and "
-        "zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by dateadd(day, datediff(day, 0, c.zjlrsjian), 0) ",
-        b, e));
+    days.setSql(DaysStatement(b, e));
     days.open();
     days_.clear();
     for (int r = 0; r < days.recordCount(); ++r)
@@ -45,22 +41,35 @@ bool TFPrint_DwRTjlCxun::Search()
     days.close();
     // The statement gives the days in no particular order; they read ascending.
     std::sort(days_.begin(), days_.end());
-
-    QString columns;
-    for (const QDate& day : days_)
-        columns += SqlText::format(",sum((case when c.zjlrsjian between '%s' and '%s' then 1 else 0 end)) as [%s]",
-                                   day.toString(QStringLiteral("yyyy-MM-dd 00:00:00")),
-                                   day.toString(QStringLiteral("yyyy-MM-dd 23:59:59")),
-                                   day.toString(QStringLiteral("yyyy-MM-dd")));
-    openResult(SqlText::format(
-        "select d.mcheng as 单位名称 %s from tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner "
-        "join tjian_jguo_zjian c on c.tjhao=a.tjhao   inner join tjian_dwei d on d.id=b.dwid where a.zxbzhi=0 and "
-        "b.dwid>0 and zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by d.mcheng ",
-        columns, b, e));
+    openResult(Statement(days_, b, e));
     if (!Qry.isEmpty())
         RebuildColumnsFromResult();
     fillChart();
     return true;
+}
+
+QString TFPrint_DwRTjlCxun::DaysStatement(const QString& b, const QString& e)
+{
+    return SqlText::format(
+        "select dateadd(day, datediff(day, 0, c.zjlrsjian), 0) from tjian_sfei_main a   inner join tjian_ryuan b "
+        "on b.id = a.ryid   inner join tjian_jguo_zjian c on c.tjhao = a.tjhao where a.zxbzhi=0 and b.dwid>0 and "
+        "zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by dateadd(day, datediff(day, 0, c.zjlrsjian), 0) ",
+        b, e);
+}
+
+QString TFPrint_DwRTjlCxun::Statement(const std::vector<QDate>& days, const QString& b, const QString& e)
+{
+    QString columns;
+    for (const QDate& day : days)
+        columns += SqlText::format(",sum((case when c.zjlrsjian between '%s' and '%s' then 1 else 0 end)) as [%s]",
+                                   day.toString(QStringLiteral("yyyy-MM-dd 00:00:00")),
+                                   day.toString(QStringLiteral("yyyy-MM-dd 23:59:59")),
+                                   day.toString(QStringLiteral("yyyy-MM-dd")));
+    return SqlText::format(
+        "select d.mcheng as 单位名称 %s from tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner "
+        "join tjian_jguo_zjian c on c.tjhao=a.tjhao   inner join tjian_dwei d on d.id=b.dwid where a.zxbzhi=0 and "
+        "b.dwid>0 and zjbzhi=1 and c.zjlrsjian between '%s' and '%s' group by d.mcheng ",
+        columns, b, e);
 }
 
 void TFPrint_DwRTjlCxun::fillChart()

@@ -16,6 +16,10 @@ class TFPrint_DwRTjlCxun : public reports::QueryWindow {
 public:
     explicit TFPrint_DwRTjlCxun(QWidget* parent = nullptr);
     bool Search() override;
+    // The days with a chief examination of a unit's current visit in the range.
+    static QString DaysStatement(const QString& rangeStart, const QString& rangeEnd);
+    // One column per day after the unit's name.
+    static QString Statement(const std::vector<QDate>& days, const QString& rangeStart, const QString& rangeEnd);
 
     // The days of the last query that had a chief examination, ascending.
     const std::vector<QDate>& days() const { return days_; }

@@ -10,6 +10,7 @@ class TFPrint_DwTjlCxun : public reports::QueryWindow {
 public:
     explicit TFPrint_DwTjlCxun(QWidget* parent = nullptr);
     bool Search() override;
+    static QString Statement(const QString& rangeStart, const QString& rangeEnd);
 };
 
 }  // namespace tj::queries

@@ -69,12 +69,17 @@ bool TFPrint_DwTjryCxun::Search()
         condition += SqlText::format("and b.dwid=%d ", unitId());
     if (ChkSfsjian->isChecked())
         condition += SqlText::format("and a.sfsjian between '%s' and '%s' ", rangeStart(), rangeEnd());
-    return openResult(SqlText::format(
+    return openResult(Statement(condition));
+}
+
+QString TFPrint_DwTjryCxun::Statement(const QString& condition)
+{
+    return SqlText::format(
         "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.id, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as "
         "rylbmcheng, c.mcheng as dwmcheng, a.sfyuan, a.sfsjian, a.tjsjian, e.mcheng as tcmcheng from "
         "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   inner join tjian_dwei c on c.id=b.dwid   "
         "left join tjian_rylbie d on d.id=b.rylbid   left join tjian_tcan_main e on e.id=a.tcid where 1=1 %s ",
-        condition));
+        condition);
 }
 
 QString TFPrint_DwTjryCxun::PrintTitle() const

@@ -14,6 +14,8 @@ public:
 
     bool Search() override;
     QString PrintTitle() const override;
+    // The statement with the conditions ("and ... ").
+    static QString Statement(const QString& condition);
 
     QCheckBox* ChkDwei = nullptr;
     QCheckBox* ChkSfsjian = nullptr;

@@ -42,22 +42,32 @@ bool TFPrint_DwZjJyBbiao::Search()
     if (!requireUnit())
         return false;
     const QString b = rangeStart(), e = rangeEnd();
-    openResult(SqlText::format(
+    openResult(ListStatement(unitId(), b, e));
+    QryReport.close();
+    QryReport.setSql(ReportStatement(unitId(), b, e));
+    QryReport.open();
+    BtnPrint->setEnabled(!QryReport.isEmpty());
+    return true;
+}
+
+QString TFPrint_DwZjJyBbiao::ListStatement(int unit, const QString& b, const QString& e)
+{
+    return SqlText::format(
         "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as rylbmcheng, "
         "c.mcheng as dwmcheng, a.sfsjian, a.tjsjian from tjian_sfei_main a   inner join tjian_ryuan b on "
         "b.id=a.ryid   inner join tjian_dwei c on c.id=b.dwid   left join tjian_rylbie d on d.id=b.rylbid where "
         "a.zxbzhi=0 and a.zjbzhi=1 and b.dwid=%d and a.sfsjian between '%s' and '%s' ",
-        unitId(), b, e));
-    QryReport.close();
-    QryReport.setSql(SqlText::format(
+        unit, b, e);
+}
+
+QString TFPrint_DwZjJyBbiao::ReportStatement(int unit, const QString& b, const QString& e)
+{
+    return SqlText::format(
         "select a.tjhao, b.xming, b.xbie, b.nling, b.jtdhua, b.sji, c.zjlrsjian, c.tjzjie, c.zjjyi from "
         "tjian_sfei_main a   inner join tjian_ryuan b on b.id=a.ryid   left join tjian_jguo_zjian c on "
         "c.tjhao=a.tjhao where a.zxbzhi=0 and a.zjbzhi=1 and b.dwid=%d and a.sfsjian between '%s' and '%s' order by "
         "a.tjhao ",
-        unitId(), b, e));
-    QryReport.open();
-    BtnPrint->setEnabled(!QryReport.isEmpty());
-    return true;
+        unit, b, e);
 }
 
 report::Document TFPrint_DwZjJyBbiao::BuildReport()

@@ -17,6 +17,10 @@ public:
     void Print() override;
     void FormShow() override;
 
+    // The list of the unit's finished current visits, and the report's rows.
+    static QString ListStatement(int unit, const QString& rangeStart, const QString& rangeEnd);
+    static QString ReportStatement(int unit, const QString& rangeStart, const QString& rangeEnd);
+
     // The report over the last query's report data (heading filled as for printing).
     report::Document BuildReport();
 

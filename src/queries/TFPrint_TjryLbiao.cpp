@@ -40,12 +40,17 @@ bool TFPrint_TjryLbiao::Search()
         condition += SqlText::format(" and b.dwid=%d", unitId());
     if (ChkXming->isChecked())
         condition += SqlText::format(" and b.xming like '%%%s%%' ", EdtXming->text());
-    return openResult(SqlText::format(
+    return openResult(Statement(condition, rangeStart(), rangeEnd()));
+}
+
+QString TFPrint_TjryLbiao::Statement(const QString& condition, const QString& b, const QString& e)
+{
+    return SqlText::format(
         "select a.tjztai, a.jgbzhi, zjbzhi, a.tjhao, b.zdybhao, b.xming, b.xbie, b.nling,   d.mcheng as rylbmcheng, "
         "c.mcheng as dwmcheng, a.sfsjian, a.tjsjian from tjian_sfei_main a   inner join tjian_ryuan b on "
         "b.id=a.ryid   left join tjian_dwei c on c.id=b.dwid   left join tjian_rylbie d on d.id=b.rylbid where "
         "a.zxbzhi=0 %s and a.sfsjian between '%s' and '%s' order by b.dwid",
-        condition, rangeStart(), rangeEnd()));
+        condition, b, e);
 }
 
 }  // namespace tj::queries

@@ -13,6 +13,8 @@ public:
     explicit TFPrint_TjryLbiao(QWidget* parent = nullptr);
 
     bool Search() override;
+    // The statement with the conditions (" and ...") and the day range.
+    static QString Statement(const QString& condition, const QString& rangeStart, const QString& rangeEnd);
 
     QCheckBox* ChkDwei = nullptr;
     QCheckBox* ChkXming = nullptr;

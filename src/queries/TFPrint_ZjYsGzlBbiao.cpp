@@ -79,19 +79,29 @@ bool TFPrint_ZjYsGzlBbiao::Search()
     }
     QryMx.close();
     const QString b = rangeStart(), e = rangeEnd();
-    openResult(SqlText::format("select a.zjysheng, count(*) as rshu from tjian_jguo_zjian a   inner join "
-                               "tjian_sfei_main b on b.tjhao=a.tjhao where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d "
-                               "and a.zjlrsjian between '%s' and '%s' group by zjysheng ",
-                               doctorId(), b, e));
+    openResult(SummaryStatement(doctorId(), b, e));
     if (Qry.isEmpty())
         return true;
-    QryMx.setSql(SqlText::format("select a.tjhao, c.xming, c.xbie, c.nling, b.sfsjian, a.zjysheng, a.zjlrsjian from "
-                                 "tjian_jguo_zjian a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join "
-                                 "tjian_ryuan c on c.id=b.ryid where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d and "
-                                 "a.zjlrsjian between '%s' and '%s' ",
-                                 doctorId(), b, e));
+    QryMx.setSql(DetailStatement(doctorId(), b, e));
     QryMx.open();
     return true;
+}
+
+QString TFPrint_ZjYsGzlBbiao::SummaryStatement(int doctor, const QString& b, const QString& e)
+{
+    return SqlText::format("select a.zjysheng, count(*) as rshu from tjian_jguo_zjian a   inner join tjian_sfei_main b on "
+                           "b.tjhao=a.tjhao where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d and a.zjlrsjian between '%s' "
+                           "and '%s' group by zjysheng ",
+                           doctor, b, e);
+}
+
+QString TFPrint_ZjYsGzlBbiao::DetailStatement(int doctor, const QString& b, const QString& e)
+{
+    return SqlText::format("select a.tjhao, c.xming, c.xbie, c.nling, b.sfsjian, a.zjysheng, a.zjlrsjian from "
+                           "tjian_jguo_zjian a   inner join tjian_sfei_main b on b.tjhao=a.tjhao   inner join tjian_ryuan c "
+                           "on c.id=b.ryid where b.zxbzhi=0 and b.zjbzhi=1 and a.zjysid=%d and a.zjlrsjian between '%s' "
+                           "and '%s' ",
+                           doctor, b, e);
 }
 
 QString TFPrint_ZjYsGzlBbiao::PrintTitle() const

@@ -20,6 +20,9 @@ public:
     ui::DataGrid* PrintGrid() const override;
 
     int doctorId() const;
+    // The count per stored doctor name, and the list, of one doctor's chief examinations in the range.
+    static QString SummaryStatement(int doctor, const QString& rangeStart, const QString& rangeEnd);
+    static QString DetailStatement(int doctor, const QString& rangeStart, const QString& rangeEnd);
 
     QComboBox* CmbZjys = nullptr;
     QTabWidget* PageControl = nullptr;
