@@ -506,7 +506,6 @@ YearSummary GenerateYear(db::Connection& c, const YearOptions& o)
             const int doctor = doctors.empty() ? cat.chiefDoctors.front() : doctors[std::size_t(v.id) % doctors.size()];
             c.execute(updateResult, {Value(text), Value(e.tip), Value(e.abnormal ? 1 : 0), Value(doctor),
                                      Value(cat.userNames.value(doctor)), Value(timeText(at)), Value(row[0].toInteger())});
-            ++sum.resultRows;
             byDepartment[ksid].push_back({name, text, row[6].toString(), e.tip, e.abnormal, numeric});
         }
         // Department summaries and diagnoses, as saving a department writes them.
