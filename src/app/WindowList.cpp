@@ -19,6 +19,11 @@
 #include "queries/TFPrint_TjryLbiao.h"
 #include "queries/TFPrint_TjsjCxun.h"
 #include "queries/TFPrint_ZjYsGzlBbiao.h"
+#include "registration/TFDaWhu.h"
+#include "registration/TFTjDwHkuan.h"
+#include "registration/TFVideo.h"
+#include "registration/TFZjXm.h"
+#include "registration/TFZxTjhao.h"
 
 namespace tj::app {
 
@@ -55,6 +60,11 @@ void RegisterWindows(TFMain& main)
 
     // Front desk.
     w.add(QStringLiteral("TFDwei"), make<masterdata::TFDwei>());
+    w.add(QStringLiteral("TFTjDwHkuan"), make<registration::TFTjDwHkuan>());
+    w.add(QStringLiteral("TFZjXm"), make<registration::TFZjXm>());
+    w.add(QStringLiteral("TFVideo"), make<registration::TFVideo>());
+    w.add(QStringLiteral("TFDaWhu"), make<registration::TFDaWhu>());
+    w.add(QStringLiteral("TFZxTjhao"), make<registration::TFZxTjhao>());
 
     // Queries, statistics and workload.
     w.add(QStringLiteral("TFPrint_DwTjryCxun"), make<queries::TFPrint_DwTjryCxun>());

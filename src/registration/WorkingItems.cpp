@@ -101,7 +101,12 @@ void AddCombinedItemToIndividualItems(db::Connection& c, int zhxmid)
 
 std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, WorkingTable table)
 {
-    const db::ResultSet rs = c.query(SqlText::format("select * from %s order by id ", WorkingTableName(table)));
+    return ReadWorkingItems(c, WorkingTableName(table));
+}
+
+std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, const QString& tableName)
+{
+    const db::ResultSet rs = c.query(SqlText::format("select * from %s order by id ", tableName));
     const int iId = rs.columnIndex("id"), iZh = rs.columnIndex("zhxmid"), iMc = rs.columnIndex("mcheng"),
               iSf = rs.columnIndex("sfjge"), iZk = rs.columnIndex("zkou"), iSs = rs.columnIndex("ssje"),
               iYh = rs.columnIndex("yhje");
@@ -173,6 +178,32 @@ std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, Currency ty
         --k;
     }
     return items;
+}
+
+const QString DiscountRangeMessage = QStringLiteral("超出范围（0~1），请重新输入！");
+
+Currency Times(Currency a, Currency b)
+{
+    return Currency::fromRaw(mulDivRound(a.raw(), b.raw(), Currency::Scale));
+}
+
+Currency Divided(Currency a, Currency b)
+{
+    return b.isZero() ? Currency() : Currency::fromRaw(mulDivRound(a.raw(), Currency::Scale, b.raw()));
+}
+
+std::optional<RowAmounts> DiscountEntered(Currency price, Currency factor)
+{
+    if (factor < Currency() || factor > Currency::fromInteger(1))
+        return std::nullopt;
+    const Currency received = Times(price, factor);
+    return RowAmounts{factor, received, Times(price, Currency::fromInteger(1) - factor)};
+}
+
+RowAmounts ReceivedEntered(Currency price, Currency received)
+{
+    const Currency factor = price > Currency() ? Divided(received, price) : Currency::fromInteger(1);
+    return RowAmounts{factor, received, price - received};
 }
 
 ItemTotals SpreadPackagePrice(db::Connection& c, WorkingTable table, Currency typedPrice, Currency receivedTotal,

@@ -10,6 +10,7 @@
 #include "platform/db/Currency.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tj::registration {
@@ -55,6 +56,8 @@ void AddPackageToIndividualItems(db::Connection& c, int packageId);
 void AddCombinedItemToIndividualItems(db::Connection& c, int zhxmid);
 
 std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, WorkingTable table);
+// The same for any table with these columns (the add dialog's #tjian_zjxm).
+std::vector<WorkingItem> ReadWorkingItems(db::Connection& c, const QString& tableName);
 ItemTotals TotalsOf(const std::vector<WorkingItem>& items);
 ItemTotals RecomputeTotals(db::Connection& c, WorkingTable table);
 
@@ -68,6 +71,32 @@ db::Currency AmountFromBoxText(const QString& text);
 // added to the reductions the rows already carry.
 std::vector<WorkingItem> SpreadPrice(std::vector<WorkingItem> items, db::Currency typedPrice,
                                      db::Currency receivedTotal, db::Currency itemPriceTotal);
+
+// Amounts exact to four decimals: a × b and a ÷ b, rounded half away from zero.
+db::Currency Times(db::Currency a, db::Currency b);
+db::Currency Divided(db::Currency a, db::Currency b);
+
+// The amounts of one row after the operator typed into it (the Enter key of
+// the batch registration and of adding items).
+struct RowAmounts {
+    db::Currency zkou;
+    db::Currency ssje;
+    db::Currency yhje;
+};
+// A discount factor typed for a row of list price `price`: received price ×
+// factor, reduction the rest. Nothing for a factor outside 0..1.
+std::optional<RowAmounts> DiscountEntered(db::Currency price, db::Currency factor);
+// A received amount typed: the factor follows (1 for a free row), the
+// reduction is the difference (negative above the list price).
+RowAmounts ReceivedEntered(db::Currency price, db::Currency received);
+extern const QString DiscountRangeMessage;  // "超出范围（0~1），请重新输入！"
+
+// A row of a working item table that fails a check: the row (0-based) and
+// its message "第 %d 行：..." with the row counted from 1.
+struct RowFault {
+    int row = -1;
+    QString message;
+};
 
 // Spreads the typed package price over the rows of the working table and
 // writes them back; returns the new totals (the received total then equals

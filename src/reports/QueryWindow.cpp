@@ -2,6 +2,7 @@
 
 #include "core/ServerClock.h"
 #include "core/TDM.h"
+#include "platform/ui/CheckedInput.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/EnterMovesFocus.h"
@@ -25,28 +26,6 @@ using core::TDM;
 namespace {
 const QString DayStartFormat = QStringLiteral("yyyy-MM-dd 00:00:00");
 const QString DayEndFormat = QStringLiteral("yyyy-MM-dd 23:59:59");
-
-// A text box that takes input only while its check box is checked.
-void followCheck(QCheckBox* check, QWidget* box)
-{
-    auto apply = [box](bool on) {
-        if (auto* edit = qobject_cast<QLineEdit*>(box)) {
-            edit->setReadOnly(!on);
-            QPalette p = edit->palette();
-            p.setColor(QPalette::Base, on ? edit->style()->standardPalette().color(QPalette::Base)
-                                          : edit->style()->standardPalette().color(QPalette::Button));
-            edit->setPalette(p);
-        } else {
-            box->setEnabled(on);
-        }
-    };
-    apply(check->isChecked());
-    QObject::connect(check, &QCheckBox::toggled, box, [box, apply](bool on) {
-        apply(on);
-        if (on)
-            box->setFocus(Qt::OtherFocusReason);
-    });
-}
 }  // namespace
 
 QueryWindow::QueryWindow(const QString& caption, QWidget* parent)
@@ -114,7 +93,7 @@ QCheckBox* QueryWindow::addCheckFilter(const QString& caption, QWidget* box, boo
     check->setChecked(checked);
     addFilter(QString(), check);
     addFilter(QString(), box);
-    followCheck(check, box);
+    ui::InputWhileChecked(check, box);
     firstFilter_ = firstFilter_ == check ? box : firstFilter_;
     return check;
 }
@@ -177,8 +156,8 @@ QCheckBox* QueryWindow::addCheckedDateRange(const QString& caption, const QStrin
     check->setChecked(checked);
     addFilter(QString(), check);
     addDateRange(QString(), to);
-    followCheck(check, DtpBegin);
-    followCheck(check, DtpEnd);
+    ui::InputWhileChecked(check, DtpBegin);
+    ui::InputWhileChecked(check, DtpEnd);
     return check;
 }
 

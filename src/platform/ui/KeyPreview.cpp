@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -60,6 +61,24 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
         if (e.handler(key, widget))
             return true;
     return false;
+}
+
+void EnterRuns(QWidget* window, QWidget* control, std::function<void()> action)
+{
+    QPointer<QWidget> target(control);
+    KeyPreview::of(window)->add(
+        [target, action = std::move(action)](QKeyEvent* key, QWidget* focus) {
+            if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+                || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return false;
+            for (QWidget* w = focus; w; w = w->parentWidget())
+                if (w == target) {
+                    action();
+                    return true;
+                }
+            return false;
+        },
+        10);
 }
 
 }  // namespace tj::ui

@@ -38,4 +38,9 @@ private:
     std::vector<Entry> handlers_;
 };
 
+// Enter (without Ctrl or Alt) in the control runs the action instead of
+// moving on: a search box runs its search, a number box its lookup.
+//   ui::EnterRuns(this, EdtTjhao, [this] { BtnQueryClick(); });
+void EnterRuns(QWidget* window, QWidget* control, std::function<void()> action);
+
 }  // namespace tj::ui
