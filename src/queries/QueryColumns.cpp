@@ -33,20 +33,4 @@ void AddColumns(ui::DataGrid& grid, std::initializer_list<ColumnSpec> columns)
     }
 }
 
-void AddVisitListColumns(ui::DataGrid& grid)
-{
-    AddColumns(grid, {{"tjztai", "状态", 40},
-                      {"jgbzhi", "结果", 40, ColumnSpec::Check},
-                      {"zjbzhi", "总检", 40, ColumnSpec::Check},
-                      {"tjhao", "体检号", 80},
-                      {"zdybhao", "自定义编号", 80},
-                      {"xming", "姓名", 80},
-                      {"xbie", "性别", 40},
-                      {"nling", "年龄", 40},
-                      {"rylbmcheng", "人员类别", 80},
-                      {"dwmcheng", "单位", 100},
-                      {"sfsjian", "登记时间", 120, ColumnSpec::DateTime},
-                      {"tjsjian", "体检时间", 120, ColumnSpec::DateTime}});
-}
-
 }  // namespace tj::queries

@@ -21,8 +21,4 @@ struct ColumnSpec {
 
 void AddColumns(ui::DataGrid& grid, std::initializer_list<ColumnSpec> columns);
 
-// The visit list of the person list and the unit report window: 状态, 结果,
-// 总检, 体检号, 自定义编号, 姓名, 性别, 年龄, 人员类别, 单位, 登记时间, 体检时间.
-void AddVisitListColumns(ui::DataGrid& grid);
-
 }  // namespace tj::queries

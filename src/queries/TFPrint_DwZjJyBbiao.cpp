@@ -26,7 +26,18 @@ TFPrint_DwZjJyBbiao::TFPrint_DwZjJyBbiao(QWidget* parent)
     addFilter(QString(), ChkPreview);
     emptyResultFocus = CmbDwei;
     closeOnClose({&QryReport});
-    AddVisitListColumns(*Grid);
+    AddColumns(*Grid, {{"tjztai", "状态", 40},
+                       {"jgbzhi", "结果", 40, ColumnSpec::Check},
+                       {"zjbzhi", "总检", 40, ColumnSpec::Check},
+                       {"tjhao", "体检号", 80},
+                       {"zdybhao", "自定义编号", 80},
+                       {"xming", "姓名", 80},
+                       {"xbie", "性别", 40},
+                       {"nling", "年龄", 40},
+                       {"rylbmcheng", "人员类别", 80},
+                       {"dwmcheng", "单位", 100},
+                       {"sfsjian", "登记时间", 120, ColumnSpec::DateTime},
+                       {"tjsjian", "体检时间", 120, ColumnSpec::DateTime}});
     Grid->addSummary({3, ui::GridSummary::Kind::Count, QStringLiteral("0")});
     Grid->sortBy(3, true);
 }

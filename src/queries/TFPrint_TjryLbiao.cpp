@@ -3,7 +3,7 @@
 #include "platform/db/SqlText.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/Dialogs.h"
-#include "queries/QueryColumns.h"
+#include "registration/VisitColumns.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +21,7 @@ TFPrint_TjryLbiao::TFPrint_TjryLbiao(QWidget* parent) : QueryWindow(QStringLiter
     EdtXming->setMinimumWidth(120);
     ChkXming = addCheckFilter(QStringLiteral("按姓名："), EdtXming);
     addDateRange(QStringLiteral("日期："));
-    AddVisitListColumns(*Grid);
+    registration::AddVisitColumns(Grid, registration::VisitListFields());
     Grid->addSummary({3, ui::GridSummary::Kind::Count, QStringLiteral("0")});
 }
 
