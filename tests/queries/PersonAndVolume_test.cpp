@@ -260,3 +260,22 @@ TEST_F(PersonAndVolume, ChiefExaminationsPerDayOverAMonthEndWithTheDayChart)
 }
 
 }  // namespace
+
+namespace {
+
+// A quarter of days: the bars keep their order, the axis names every n-th day.
+TEST(QueryChartLongRange, NamesEveryNthDayAndPrintsWhole)
+{
+    tj::queries::QueryChart chart(QStringLiteral("每日总检人数"), tj::queries::QueryChart::Kind::Bars);
+    std::vector<tj::queries::QueryChart::Point> points;
+    for (int d = 0; d < 90; ++d)
+        points.push_back({QDate(2025, 1, 1).addDays(d).toString(QStringLiteral("yyyy-MM-dd")), double((d * 37) % 50)});
+    chart.setPoints(points);
+    chart.resize(900, 500);
+    EXPECT_FALSE(chart.render(QSize(800, 400)).isNull());
+    EXPECT_EQ(chart.document().pageCount(), 1);
+    if (const QString dir = qEnvironmentVariable("TJ_SHOTS"); !dir.isEmpty())
+        chart.render(QSize(1200, 600)).save(dir + QStringLiteral("/chart_quarter.png"));
+}
+
+}  // namespace
