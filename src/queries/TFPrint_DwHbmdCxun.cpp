@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -242,10 +243,16 @@ void TFPrint_DwHbmdCxun::fillChart()
     const QString unit = Qry.field(QStringLiteral("dwmcheng")).asString();
     const int unitCol = Qry.fieldIndex(QStringLiteral("dwmcheng")), nameCol = Qry.fieldIndex(QStringLiteral("jbmcheng")),
               countCol = Qry.fieldIndex(QStringLiteral("rci"));
+    // A diagnosis ticked in two departments has two equal lines: one bar.
     std::vector<QueryChart::Point> points;
-    for (int r = 0; r < Qry.recordCount(); ++r)
-        if (Qry.value(r, unitCol).toString() == unit)
-            points.push_back({Qry.value(r, nameCol).toString(), Qry.value(r, countCol).toDouble()});
+    QSet<QString> seen;
+    for (int r = 0; r < Qry.recordCount(); ++r) {
+        const QString name = Qry.value(r, nameCol).toString();
+        if (Qry.value(r, unitCol).toString() == unit && !seen.contains(name)) {
+            seen.insert(name);
+            points.push_back({name, Qry.value(r, countCol).toDouble()});
+        }
+    }
     std::stable_sort(points.begin(), points.end(), [](const auto& a, const auto& b) { return a.value > b.value; });
     if (points.size() > std::size_t(TopDiagnoses))
         points.resize(TopDiagnoses);

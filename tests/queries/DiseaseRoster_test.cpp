@@ -158,8 +158,12 @@ TEST_F(DiseaseRoster, CountsRatesAndNamesPerUnitAndTickedDiagnosis)
 
     // The unit chart shows the current line's unit, most frequent first.
     w.Grid->setCurrentRow(w.Grid->displayRows()[0]);
-    ASSERT_FALSE(w.Chart->points().empty());
-    EXPECT_EQ(w.Chart->points().front().label, Pressure);
+    // One bar per diagnosis (ticked twice, counted once), most frequent first.
+    QStringList bars;
+    for (const auto& p : w.Chart->points())
+        bars << p.label;
+    EXPECT_EQ(bars, (QStringList{Pressure, Liver, Quoted}));
+    EXPECT_EQ(w.Chart->points().front().value, 4);
     for (std::size_t i = 1; i < w.Chart->points().size(); ++i)
         EXPECT_GE(w.Chart->points()[i - 1].value, w.Chart->points()[i].value);
     w.resize(1200, 760);
