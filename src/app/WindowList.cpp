@@ -7,6 +7,10 @@
 #include "app/TFMain.h"
 #include "app/TFSetBGround.h"
 #include "app/TFSetPass.h"
+#include "finance/TFSfyRjBda.h"
+#include "finance/TFSfyRjie.h"
+#include "finance/TFSfyYjBda.h"
+#include "finance/TFSfyYjie.h"
 #include "masterdata/Dictionaries.h"
 #include "masterdata/TFDwei.h"
 #include "masterdata/TFKShi.h"
@@ -65,6 +69,12 @@ void RegisterWindows(TFMain& main)
     w.add(QStringLiteral("TFVideo"), make<registration::TFVideo>());
     w.add(QStringLiteral("TFDaWhu"), make<registration::TFDaWhu>());
     w.add(QStringLiteral("TFZxTjhao"), make<registration::TFZxTjhao>());
+
+    // Cashier settlements.
+    w.add(QStringLiteral("TFSfyRjie"), make<finance::TFSfyRjie>());
+    w.add(QStringLiteral("TFSfyRjBda"), make<finance::TFSfyRjBda>());
+    w.add(QStringLiteral("TFSfyYjie"), make<finance::TFSfyYjie>());
+    w.add(QStringLiteral("TFSfyYjBda"), make<finance::TFSfyYjBda>());
 
     // Queries, statistics and workload.
     w.add(QStringLiteral("TFPrint_DwTjryCxun"), make<queries::TFPrint_DwTjryCxun>());

@@ -46,6 +46,8 @@ inline const QString ParamCentreName = QStringLiteral("体检中心名称");
 inline const QString ParamSoftwareStartTime = QStringLiteral("软件启用时间");
 inline const QString ParamMonthEndSetting = QStringLiteral("月结设置");
 inline const QString ParamIndividualCounter = QStringLiteral("散检最大体检号");
+// Day part of the month-end setting that means the month's last day.
+inline const QString MonthEndLastDay = QStringLiteral("月底");
 
 // Keys of his_xtszhi.bzhu.
 inline const QString SysBeginUseYear = QStringLiteral("BeginUseYear");

@@ -4,6 +4,7 @@
 #include "platform/db/SqliteFunctions.h"
 #include "platform/db/TsqlDialect.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <sqlite3.h>
 
@@ -780,6 +781,11 @@ Value SqliteConnection::lastIdentity()
 QString SqliteConnection::path() const
 {
     return d->path;
+}
+
+void SqliteConnection::setServerTime(const QDateTime& fixed)
+{
+    sqlfn::setFixedNow(fixed.isValid() ? fixed.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")).toUtf8() : QByteArray());
 }
 
 sqlite3* SqliteConnection::handle() const

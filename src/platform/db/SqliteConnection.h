@@ -42,6 +42,13 @@ public:
     void executeNative(const QString& sql);
 
     QString path() const;
+
+    // The embedded server's clock, which getdate() reads: the workstation's
+    // clock, or a fixed moment (tests of what happens at a given server
+    // time); an invalid QDateTime restores the workstation's clock. It holds
+    // for every embedded connection of the process.
+    static void setServerTime(const QDateTime& fixed);
+
     // The raw handle (open connections only), for tools and benchmarks.
     sqlite3* handle() const;
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <ctime>
 #include <sys/time.h>
 
@@ -459,8 +460,24 @@ QByteArray formatDateTime(qint64 ms)
     return QByteArray(buf);
 }
 
+namespace {
+std::mutex fixedNowMutex;
+QByteArray fixedNow;
+}  // namespace
+
+void setFixedNow(const QByteArray& stored)
+{
+    std::lock_guard<std::mutex> lock(fixedNowMutex);
+    fixedNow = stored;
+}
+
 QByteArray now()
 {
+    {
+        std::lock_guard<std::mutex> lock(fixedNowMutex);
+        if (!fixedNow.isEmpty())
+            return fixedNow;
+    }
     timeval tv;
     gettimeofday(&tv, nullptr);
     tm lt;

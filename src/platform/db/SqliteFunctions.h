@@ -21,7 +21,9 @@ void registerAll(sqlite3* db, const Value* scopeIdentity);
 std::optional<qint64> parseDateTime(const QByteArray& utf8);
 // "yyyy-mm-dd hh:nn:ss.zzz"
 QByteArray formatDateTime(qint64 ms);
-// The local time now in the stored shape.
+// The local time now in the stored shape, or the fixed moment set below.
 QByteArray now();
+// Fixes what now() gives ("yyyy-mm-dd hh:nn:ss.zzz"); empty restores the local time.
+void setFixedNow(const QByteArray& stored);
 
 }  // namespace tj::db::sqlfn

@@ -3,6 +3,7 @@
 // than a page, and a golden listing of a small layout.
 #include "platform/report/Report.h"
 #include "platform/report/ReportPreview.h"
+#include "support/Golden.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -225,17 +226,7 @@ TEST(ReportEngine, SmallLayoutMatchesGoldenListing)
     d.detail.add(Item::memo({0, 8, 60, 5}, [](const Context& c) { return c.text("xming") + "的体检总结很长需要换行"; }, font(), everyChars(8), 5));
     d.detail.add(Item::box({0, 30, 60, 10}, 0.2, QBrush(Qt::lightGray)));
     L.data.push_back(d);
-    QString dump = layoutReport(L).dump();
-
-    QString golden = QString(TJ_TEST_DATA_DIR) + "/print/report_small.txt";
-    if (qEnvironmentVariableIsSet("TJ_UPDATE_GOLDEN")) {
-        QFile f(golden);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(dump.toUtf8());
-    }
-    QFile f(golden);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing " << golden.toStdString();
-    EXPECT_EQ(dump, QString::fromUtf8(f.readAll()));
+    EXPECT_TRUE(tj::test::MatchesGolden(layoutReport(L).dump(), "print/report_small.txt"));
 }
 
 TEST(ReportEngine, PdfExportWritesEveryPage)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
 
@@ -165,10 +166,11 @@ TEST(ForeignWorkbooks, StaffListOfFiveThousandRowsReadsWellUnderASecond)
     }
     ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
 
-    QElapsedTimer timer;
-    timer.start();
+    // Processor time of this process, so a machine busy with other work
+    // does not make the reading look slow.
+    const std::clock_t start = std::clock();
     Sheet s = readSheet(QFile::decodeName(path));
-    qint64 ms = timer.elapsed();
+    const qint64 ms = qint64(std::clock() - start) * 1000 / CLOCKS_PER_SEC;
     RecordProperty("read_ms", int(ms));
     EXPECT_LT(ms, 1000);
     EXPECT_EQ(s.rowCount(), 5001);
