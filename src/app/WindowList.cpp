@@ -19,6 +19,15 @@
 #include "masterdata/TFXmu.h"
 #include "masterdata/TFZdjlYJy.h"
 #include "masterdata/TFZhXmu.h"
+#include "queries/CombinedItemWorkload.h"
+#include "queries/TFPrint_DwHbmdCxun.h"
+#include "queries/TFPrint_DwRTjlCxun.h"
+#include "queries/TFPrint_DwTjlCxun.h"
+#include "queries/TFPrint_DwTjryCxun.h"
+#include "queries/TFPrint_DwZjJyBbiao.h"
+#include "queries/TFPrint_TjryLbiao.h"
+#include "queries/TFPrint_TjsjCxun.h"
+#include "queries/TFPrint_ZjYsGzlBbiao.h"
 #include "registration/TFDaWhu.h"
 #include "registration/TFTjDwHkuan.h"
 #include "registration/TFVideo.h"
@@ -77,6 +86,19 @@ void RegisterWindows(TFMain& main)
     w.add(QStringLiteral("TFSfyRjBda"), make<finance::TFSfyRjBda>());
     w.add(QStringLiteral("TFSfyYjie"), make<finance::TFSfyYjie>());
     w.add(QStringLiteral("TFSfyYjBda"), make<finance::TFSfyYjBda>());
+
+    // Queries, statistics and workload.
+    w.add(QStringLiteral("TFPrint_DwTjryCxun"), make<queries::TFPrint_DwTjryCxun>());
+    w.add(QStringLiteral("TFPrint_DwRTjlCxun"), make<queries::TFPrint_DwRTjlCxun>());
+    w.add(QStringLiteral("TFPrint_DwTjlCxun"), make<queries::TFPrint_DwTjlCxun>());
+    w.add(QStringLiteral("TFPrint_DwHbmdCxun"), make<queries::TFPrint_DwHbmdCxun>());
+    w.add(QStringLiteral("TFPrint_TjryLbiao"), make<queries::TFPrint_TjryLbiao>());
+    w.add(QStringLiteral("TFPrint_TjsjCxun"), make<queries::TFPrint_TjsjCxun>());
+    w.add(QStringLiteral("TFPrint_KsYsGzlBbiao"), make<queries::TFPrint_KsYsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_DwZjJyBbiao"), make<queries::TFPrint_DwZjJyBbiao>());
+    w.add(QStringLiteral("TFPrint_KsGzlBbiao"), make<queries::TFPrint_KsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_YsGzlBbiao"), make<queries::TFPrint_YsGzlBbiao>());
+    w.add(QStringLiteral("TFPrint_ZjYsGzlBbiao"), make<queries::TFPrint_ZjYsGzlBbiao>());
 
     // Administration.
     w.add(QStringLiteral("TFCsSz"), [&main](QWidget* parent) -> QDialog* {

@@ -233,11 +233,22 @@ QString QueryWindow::PrintSubtitle() const
         .arg(DtpBegin ? DtpBegin->dateTime().toString(f) : QString(), DtpEnd ? DtpEnd->dateTime().toString(f) : QString());
 }
 
+ui::DataGrid* QueryWindow::PrintGrid() const
+{
+    return Grid;
+}
+
+void QueryWindow::Print()
+{
+    ui::DataGrid* grid = PrintGrid();
+    if (!grid || !grid->query() || !grid->query()->isOpen() || grid->query()->isEmpty())
+        return;
+    PrintGridView(*grid, PrintTitle(), PrintSubtitle(), this);
+}
+
 void QueryWindow::BtnPrintClick()
 {
-    if (!Qry.isOpen() || Qry.isEmpty())
-        return;
-    PrintGridView(*Grid, PrintTitle(), PrintSubtitle(), this);
+    Print();
 }
 
 void QueryWindow::RebuildColumnsFromResult()

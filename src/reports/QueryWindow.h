@@ -86,6 +86,11 @@ public:
     virtual QString PrintTitle() const;
     // "登记日期：%s 至 %s" with the two pickers as "yyyy-mm-dd hh:nn:ss".
     virtual QString PrintSubtitle() const;
+    // The grid 打印 prints (default: Grid; a window with tabs gives the one in front).
+    virtual ui::DataGrid* PrintGrid() const;
+    // 打印: the print grid through PrintGridView when its result is open and
+    // not empty. A window with a printed layout of its own overrides it.
+    virtual void Print();
 
     // Opens the result on a statement; true when it opened (rows or not).
     bool openResult(const QString& sql);

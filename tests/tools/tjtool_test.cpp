@@ -23,21 +23,28 @@ ToolRun tjtool(const QStringList& args, const QByteArray& input = {})
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
+// A database of its own beside the executable, removed afterwards.
+struct ScratchDatabase {
+    explicit ScratchDatabase(const QString& prefix)
+        : name(prefix + QString::number(QCoreApplication::applicationPid())),
+          file(QStringLiteral(TJ_RUNTIME_DIR "/data/") + name + QStringLiteral(".db"))
+    {
+    }
+    ~ScratchDatabase()
+    {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(file + QLatin1String(suffix));
+    }
+    QString name;
+    QString file;
+};
+
 }  // namespace
 
 TEST(Tjtool, SqlPrintsEveryResultOfAScript)
 {
-    // A database of its own beside the executable, removed afterwards.
-    const QString name = QStringLiteral("tjtooltest%1").arg(QCoreApplication::applicationPid());
-    const QString file = QStringLiteral(TJ_RUNTIME_DIR "/data/") + name + QStringLiteral(".db");
-    struct Cleanup {
-        QString file;
-        ~Cleanup()
-        {
-            for (const char* suffix : {"", "-wal", "-shm"})
-                QFile::remove(file + QLatin1String(suffix));
-        }
-    } cleanup{file};
+    const ScratchDatabase scratch(QStringLiteral("tjtooltest"));
+    const QString& name = scratch.name;
     ASSERT_EQ(tjtool({"newdb", name}).code, 0);
     EXPECT_EQ(tjtool({"newdb", name}).code, 1);  // never over an existing database
 
@@ -90,4 +97,20 @@ TEST(Tjtool, CipherAndPinyin)
     EXPECT_EQ(dec.out.trimmed(), "张三");
     EXPECT_EQ(tjtool({"cipher", "dec", "zz", "k"}).code, 1);
     EXPECT_EQ(tjtool({"pinyin", "体检中心"}).out.trimmed(), "TJZX");
+}
+
+TEST(Tjtool, GenFillsADatabaseOnceAndRefusesBadOptions)
+{
+    const ScratchDatabase scratch(QStringLiteral("tjtoolgen"));
+    const QString& name = scratch.name;
+    ASSERT_EQ(tjtool({"newdb", name}).code, 0);
+    for (const QStringList& bad : {QStringList{"gen"}, QStringList{"gen", name, "--visits"}, QStringList{"gen", name, "--visits", "0"},
+                                   QStringList{"gen", name, "--from", "2025-02-30"}, QStringList{"gen", name, "--colour", "red"}})
+        EXPECT_EQ(tjtool(bad).code, 2) << bad.join(' ').toStdString();
+    const ToolRun run = tjtool({"gen", name, "--seed", "5", "--visits", "30", "--units", "2", "--days", "10"});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("完成")) << run.out.toStdString();
+    const ToolRun again = tjtool({"gen", name, "--visits", "30"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains("已有体检记录")) << again.err.toStdString();
 }

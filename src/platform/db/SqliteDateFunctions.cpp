@@ -308,10 +308,52 @@ bool styled(qint64 ms, int style, QByteArray* out)
 }
 
 // '2024-01-06 00:00:00.000' as on the server; other text compares as is.
+namespace {
+// "yyyy-mm-dd hh:mm:ss" (19) or with ".zzz" (23), fields in range: such texts
+// order as their characters do.
+bool isPlainDateTime(const char* s, int n)
+{
+    if (n != 19 && n != 23)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        const char c = s[i];
+        const bool digit = c >= '0' && c <= '9';
+        switch (i) {
+        case 4: case 7: if (c != '-') return false; break;
+        case 10: if (c != ' ') return false; break;
+        case 13: case 16: if (c != ':') return false; break;
+        case 19: if (c != '.') return false; break;
+        default: if (!digit) return false;
+        }
+    }
+    const auto two = [s](int at) { return (s[at] - '0') * 10 + (s[at + 1] - '0'); };
+    const int year = (s[0] - '0') * 1000 + (s[1] - '0') * 100 + two(2), month = two(5), day = two(8);
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > days[month - 1] + (month == 2 && leap ? 1 : 0))
+        return false;
+    return two(11) < 24 && two(14) < 60 && two(17) < 60;
+}
+}  // namespace
+
 int collateDateTime(void*, int alen, const void* a, int blen, const void* b)
 {
     if (alen == blen && alen == 23)
         return std::memcmp(a, b, size_t(alen)) < 0 ? -1 : std::memcmp(a, b, size_t(alen)) > 0 ? 1 : 0;
+    // A stored time against a statement's 'yyyy-mm-dd hh:mm:ss' (the day
+    // ranges of every query): the first 19 characters decide, then the
+    // milliseconds, which the shorter form has as 000.
+    const auto* ca = static_cast<const char*>(a);
+    const auto* cb = static_cast<const char*>(b);
+    if (isPlainDateTime(ca, alen) && isPlainDateTime(cb, blen)) {
+        if (const int r = std::memcmp(ca, cb, 19))
+            return r < 0 ? -1 : 1;
+        const auto ms = [](const char* s, int n) { return n == 23 ? (s[20] - '0') * 100 + (s[21] - '0') * 10 + (s[22] - '0') : 0; };
+        const int ma = ms(ca, alen), mb = ms(cb, blen);
+        return ma < mb ? -1 : ma > mb ? 1 : 0;
+    }
     const auto x = parseDateTime(QByteArray::fromRawData(static_cast<const char*>(a), alen));
     const auto y = parseDateTime(QByteArray::fromRawData(static_cast<const char*>(b), blen));
     if (x && y)

@@ -173,9 +173,24 @@ int compareTextUtf8(const char* a, int alen, const char* b, int blen, bool caseS
         --alen;
     while (blen > 0 && b[blen - 1] == ' ')
         --blen;
+    // Equal bytes are equal text; grouping and distinct counts compare equal
+    // texts again and again.
+    if (alen == blen && std::memcmp(a, b, std::size_t(alen)) == 0)
+        return 0;
     const auto* pa = reinterpret_cast<const unsigned char*>(a);
     const auto* pb = reinterpret_cast<const unsigned char*>(b);
-    return compareCursors(Utf8Cursor{pa, pa + alen}, Utf8Cursor{pb, pb + blen}, caseSensitive);
+    const auto* ea = pa + alen;
+    const auto* eb = pb + blen;
+    // ASCII characters weigh their own (folded) code: compared directly up to
+    // the first other character, from where the cursors go on.
+    while (pa < ea && pb < eb && *pa < 0x80 && *pb < 0x80) {
+        const char32_t x = fold(*pa, caseSensitive), y = fold(*pb, caseSensitive);
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++pa;
+        ++pb;
+    }
+    return compareCursors(Utf8Cursor{pa, ea}, Utf8Cursor{pb, eb}, caseSensitive);
 }
 
 int compareValues(const Value& a, const Value& b)

@@ -587,6 +587,32 @@ GO
 CREATE INDEX [IX_his_xtszhi_bzhu] ON [dbo].[his_xtszhi]([bzhu]) ON [PRIMARY]
 GO
 
+-- The key figures and the workload reports read, for every visit of the
+-- range, only the examination flag, the combined item, the item and the
+-- doctor of its result rows: with them in the index the year's 2.7 million
+-- rows are read from the index alone instead of from the table row by row.
+CREATE INDEX [IX_tjian_jguo_tjhao_jcbzhi] ON [dbo].[tjian_jguo]([tjhao], [jcbzhi], [zhxmid], [xmid], [tjysid]) ON [PRIMARY]
+GO
+
+-- Visits cancelled in a range (the key figures' 注销人数, the volume per
+-- unit): a range of this index instead of a scan of every visit.
+CREATE INDEX [IX_tjian_sfei_main_zxsjian] ON [dbo].[tjian_sfei_main]([zxsjian]) ON [PRIMARY]
+GO
+
+-- Chief examinations entered in a range (the daily volume per unit and its
+-- day list start here instead of scanning every visit), and those of one
+-- chief doctor (his workload, instead of a scan of every chief examination).
+CREATE INDEX [IX_tjian_jguo_zjian_zjlrsjian] ON [dbo].[tjian_jguo_zjian]([zjlrsjian]) ON [PRIMARY]
+GO
+
+CREATE INDEX [IX_tjian_jguo_zjian_zjysid_zjlrsjian] ON [dbo].[tjian_jguo_zjian]([zjysid], [zjlrsjian]) ON [PRIMARY]
+GO
+
+-- The disease roster asks, visit by visit of a unit, for one diagnosis: found
+-- in this index without reading the visit's other diagnosis rows.
+CREATE INDEX [IX_tjian_jguo_zdjlun_tjhao_zyzduan] ON [dbo].[tjian_jguo_zdjlun]([tjhao], [zyzduan]) ON [PRIMARY]
+GO
+
 -- One row per parameter key: two workstations registering the first walk-in
 -- at the same moment cannot both create the 散检最大体检号 counter row.
 CREATE UNIQUE INDEX [UX_tjian_csszhi_jian] ON [dbo].[tjian_csszhi]([jian]) ON [PRIMARY]

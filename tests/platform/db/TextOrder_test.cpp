@@ -65,6 +65,35 @@ TEST(TextOrder, ComparesAsTheServerCollation)
     EXPECT_FALSE(likeText(QStringLiteral("axb"), QStringLiteral("a!_b"), QLatin1Char('!')));
 }
 
+// The database's comparison of UTF-8 text (which takes short ways for equal
+// bytes and for ASCII) gives what the comparison of the program's own text does.
+TEST(TextOrder, DatabaseTextComparesAsProgramText)
+{
+    const QStringList texts = {QString(), QStringLiteral("12-35"), QStringLiteral("12-35 "), QStringLiteral("12-4"),
+                               QStringLiteral("12-３5"), QStringLiteral("ab张三"), QStringLiteral("AB张三"),
+                               QStringLiteral("ab赵"), QStringLiteral("ab"), QStringLiteral("ab "), QStringLiteral("a阿"),
+                               QStringLiteral("a　"), QStringLiteral("a "), QStringLiteral("b"), QStringLiteral("张")};
+    for (const QString& a : texts)
+        for (const QString& b : texts) {
+            const QByteArray x = a.toUtf8(), y = b.toUtf8();
+            EXPECT_EQ(sign(compareTextUtf8(x.constData(), int(x.size()), y.constData(), int(y.size()))), sign(compareText(a, b)))
+                << a.toStdString() << " vs " << b.toStdString();
+        }
+}
+
+// Stored date-times against the 'yyyy-mm-dd hh:mm:ss' ends of a day range.
+TEST_F(FreshDb, DayRangesTakeTheMilliseconds)
+{
+    db->execute(QStringLiteral("create table #t (id int identity(1,1), t datetime null)"));
+    for (const char* t : {"2024-06-30 23:59:59.000", "2024-06-30 23:59:59.500", "2024-07-01 00:00:00.000",
+                          "2024-06-01 00:00:00.000", "2024-05-31 23:59:59.997"})
+        db->execute(QStringLiteral("insert into #t(t) values('%1')").arg(QLatin1String(t)));
+    EXPECT_EQ(db->scalar(QStringLiteral("select count(*) from #t where t between '2024-06-01 00:00:00' and '2024-06-30 23:59:59'"))
+                  .toInteger(),
+              2);
+    EXPECT_EQ(db->scalar(QStringLiteral("select count(*) from #t where t > '2024-06-30 23:59:59'")).toInteger(), 2);
+}
+
 class TextOrderDb : public FreshDb {
 protected:
     void SetUp() override
